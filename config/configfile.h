@@ -1,0 +1,48 @@
+#pragma once
+
+#include "layoutsettings.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// One application of the disc. Every field is text as it stands in the file;
+// "NO" keeps its meaning of "not set" (see configvalues.h).
+struct AppEntry {
+    QString name;           // [NOME]
+    QString description;    // [DESC]
+    QString picture;        // [IMGN]
+    QString installCaption; // [INSC]
+    QString installCommand; // [COMM]
+    QString folder;         // [ESAM]
+    QString extraCaption;   // [EXTN]
+    QString extraCommand;   // [EXTR]
+    QString category;       // [CATN], only written when categories are on
+    friend bool operator==(const AppEntry&, const AppEntry&) = default;
+};
+
+// The whole of config.ini.
+struct ConfigFile {
+    QString title;                       // [TITL]
+    QString windowIcon;                  // [ICON]
+    QString installButtonPicture;        // [IC1a]
+    QString installButtonPressedPicture; // [IC1b]
+    QString extraButtonPicture;          // [IC2a]
+    QString extraButtonPressedPicture;   // [IC2b]
+    QString introText;                   // [INTR]
+    QString aboutText;                   // [ABOU]
+
+    bool categoriesEnabled = false; // [CATE]SI
+    QStringList categories;         // [CATG], in file order, duplicates kept
+    QList<AppEntry> apps;
+    LayoutSettings layout;
+
+    friend bool operator==(const ConfigFile&, const ConfigFile&) = default;
+};
+
+// The general setting that a tag sets, or nullptr for the other tags.
+QString* generalSetting(ConfigFile& config, ConfigTag tag);
+const QString* generalSetting(const ConfigFile& config, ConfigTag tag);
+// The field of an application that a tag fills, or nullptr for the other tags.
+QString* appField(AppEntry& app, ConfigTag tag);
+const QString* appField(const AppEntry& app, ConfigTag tag);

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "configtags.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+// One tagged line of config.ini: which tag, and the rest of the line decoded.
+struct ConfigToken {
+    RecognisedTag tag;
+    QString value;
+};
+
+// Splits the bytes of config.ini into lines and yields the tagged ones in file
+// order. A line ends at CR or CR LF; a lone LF stays inside its line, as the
+// Windows programs that wrote these files read them. A last line without a line
+// end is still read. Lines that do not start with a tag are skipped.
+class LineTokenizer {
+public:
+    explicit LineTokenizer(QByteArrayView bytes)
+        : m_bytes(bytes) {}
+
+    // The next tagged line, or false at the end of the bytes.
+    bool next(ConfigToken& token);
+
+private:
+    QByteArrayView m_bytes;
+    qsizetype m_pos = 0;
+};

@@ -1,0 +1,269 @@
+#include "configreader.h"
+#include "configvalues.h"
+#include "configwriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+AppEntry app(const QString& name, const QString& category = QString()) {
+    return {name,
+            name + u" description"_s,
+            u"pics\\"_s + name + u".bmp"_s,
+            u"Install"_s,
+            u"[UNZIP] "_s + name + u".zip"_s,
+            u"archives\\"_s,
+            u"Read me"_s,
+            u"[ASS]docs\\"_s + name + u".txt"_s,
+            category};
+}
+
+ConfigFile fullModel() {
+    ConfigFile config;
+    config.title = u"Disco è bello"_s;
+    config.windowIcon = u"disc.ico"_s;
+    config.installButtonPicture = u"in.bmp"_s;
+    config.installButtonPressedPicture = u"in2.bmp"_s;
+    config.extraButtonPicture = configvalue::unset;
+    config.extraButtonPressedPicture = configvalue::unset;
+    config.introText = u"Benvenuti – “scegliete” un programma"_s;
+    config.aboutText = u"(c) 2026"_s;
+    config.categoriesEnabled = true;
+    config.categories = {u"Giochi"_s, u"Utilità"_s};
+    config.apps = {app(u"Alpha"_s, u"Giochi"_s), app(u"Beta"_s, u"Utilità"_s),
+                   app(u"Gamma"_s, configvalue::noCategory)};
+    return config;
+}
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class TestConfigWriter : public QObject {
+    Q_OBJECT
+private slots:
+    void smallFileByteForByte() {
+        ConfigFile config;
+        config.title = u"T"_s;
+        for (QString* s : {&config.windowIcon, &config.installButtonPicture,
+                           &config.installButtonPressedPicture, &config.extraButtonPicture,
+                           &config.extraButtonPressedPicture, &config.introText, &config.aboutText})
+            *s = configvalue::unset;
+        config.apps = {{u"A"_s, u"d"_s, u"p"_s, u"i"_s, u"c"_s, u"f"_s, u"e"_s, u"x"_s, {}}};
+
+        ConfigWriteResult result;
+        const QByteArray bytes = formatConfig(config, configvalue::unset, &result);
+        QVERIFY(result.ok);
+        const QByteArray expected = "**************** CONFIGURAZIONE GENERALE ****************\r\n"
+                                    "\r\n"
+                                    "\r\n"
+                                    "[TITL]T\r\n"
+                                    "[ICON]NO\r\n"
+                                    "[IC1a]NO\r\n"
+                                    "[IC1b]NO\r\n"
+                                    "[IC2a]NO\r\n"
+                                    "[IC2b]NO\r\n"
+                                    "[INTR]NO\r\n"
+                                    "[ABOU]NO\r\n"
+                                    "\r\n"
+                                    "****************** CATEGORIE *************************\r\n"
+                                    "\r\n"
+                                    "****************** APPLICAZIONI *************************\r\n"
+                                    "\r\n"
+                                    "\r\n"
+                                    "============= APPLICAZIONE 1 =============\r\n"
+                                    "[NOME]A\r\n"
+                                    "[DESC]d\r\n"
+                                    "[IMGN]p\r\n"
+                                    "[INSC]i\r\n"
+                                    "[COMM]c\r\n"
+                                    "[ESAM]f\r\n"
+                                    "[EXTN]e\r\n"
+                                    "[EXTR]x\r\n"
+                                    "\r\n"
+                                    "\r\n"
+                                    "============ CONFIG POSIZIONE TESTO =============\r\n";
+        QCOMPARE(bytes, expected);
+    }
+
+    void layoutTextFollowsTheHeader() {
+        const QString block = u"[CO1T]298\r\n[BKGR]\r\n"_s;
+        ConfigWriteResult result;
+        const QByteArray bytes = formatConfig(ConfigFile(), block, &result);
+        QVERIFY(result.ok);
+        QVERIFY(bytes.endsWith(
+            "============ CONFIG POSIZIONE TESTO =============\r\n[CO1T]298\r\n[BKGR]\r\n\r\n"));
+        // Only the exact text "NO" means "nothing designed yet".
+        QVERIFY(formatConfig(ConfigFile(), u"no"_s, nullptr).endsWith("=============\r\nno\r\n"));
+    }
+
+    void categoryBlocks() {
+        ConfigFile on = fullModel();
+        QByteArray bytes = formatConfig(on, configvalue::unset, nullptr);
+        QVERIFY(bytes.contains("*\r\n[CATE]SI\r\n[CATG]Giochi\r\n[CATG]Utilit\xE0\r\n\r\n*"));
+        QCOMPARE(bytes.count("[CATN]"), 3);
+        QVERIFY(bytes.contains("[EXTR][ASS]docs\\Gamma.txt\r\n[CATN]n/a\r\n"));
+
+        ConfigFile empty = on;
+        empty.categories.clear();
+        bytes = formatConfig(empty, configvalue::unset, nullptr);
+        QVERIFY(bytes.contains("*\r\n[CATE]NO\r\n\r\n*"));
+        QCOMPARE(bytes.count("[CATN]0\r\n"), 3);
+        QVERIFY(!bytes.contains("[CATG]"));
+
+        ConfigFile off = on;
+        off.categoriesEnabled = false;
+        bytes = formatConfig(off, configvalue::unset, nullptr);
+        QVERIFY(!bytes.contains("[CATE]"));
+        QVERIFY(!bytes.contains("[CATG]"));
+        QVERIFY(!bytes.contains("[CATN]"));
+    }
+
+    void applicationsAreNumberedInOrder() {
+        const QByteArray bytes = formatConfig(fullModel(), configvalue::unset, nullptr);
+        const qsizetype one =
+            bytes.indexOf("============= APPLICAZIONE 1 =============\r\n[NOME]Alpha");
+        const qsizetype two =
+            bytes.indexOf("\r\n============= APPLICAZIONE 2 =============\r\n[NOME]Beta");
+        const qsizetype three =
+            bytes.indexOf("\r\n============= APPLICAZIONE 3 =============\r\n[NOME]Gamma");
+        QVERIFY(one > 0);
+        QVERIFY(two > one);
+        QVERIFY(three > two);
+        QVERIFY(!bytes.contains("APPLICAZIONE 4"));
+    }
+
+    void writeThenReadGivesTheModelBack() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"config.ini"_s);
+        const QString block = u"[CO1T]298\r\n[LS2F]-2147483640\r\n[BKGR]back.bmp\r\n"_s;
+        const ConfigFile config = fullModel();
+        QVERIFY(writeConfig(config, block, path).ok);
+
+        const ConfigReadResult read = readConfig(path);
+        QVERIFY(read.config);
+        ConfigFile expected = config;
+        expected.layout.lines = {
+            {{LayoutObjectId::InstallButton, LayoutProperty::Top}, u"298"_s},
+            {{LayoutObjectId::AppList, LayoutProperty::TextColour}, u"-2147483640"_s},
+            {{LayoutObjectId::Background, LayoutProperty::Picture}, u"back.bmp"_s},
+        };
+        QCOMPARE(*read.config, expected);
+        QCOMPARE(read.config->layout.toText(), block);
+
+        // Categories off: nothing of them is written, nothing is read back.
+        ConfigFile off = config;
+        off.categoriesEnabled = false;
+        QVERIFY(writeConfig(off, configvalue::unset, path).ok);
+        const ConfigFile offBack = *readConfig(path).config;
+        QVERIFY(!offBack.categoriesEnabled);
+        QVERIFY(offBack.categories.isEmpty());
+        QCOMPARE(offBack.apps.size(), 3);
+        for (const AppEntry& a : offBack.apps)
+            QCOMPARE(a.category, QString());
+    }
+
+    void unstorableTextIsRefusedAndNothingWritten() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"config.ini"_s);
+        writeFile(path, "old content\r\n");
+
+        ConfigFile config = fullModel();
+        config.apps[1].description = u"Żółw"_s; // Polish letters outside Windows-1252
+        ConfigWriteResult result = writeConfig(config, configvalue::unset, path);
+        QVERIFY(!result.ok);
+        QCOMPARE(result.fieldTag, u"[DESC]"_s);
+        QCOMPARE(result.appIndex, 1);
+        QVERIFY2(result.errorMessage.contains(u"Application 2"_s), qPrintable(result.errorMessage));
+        QVERIFY2(result.errorMessage.contains(u"Ż"_s), qPrintable(result.errorMessage));
+        QCOMPARE(readAll(path), QByteArray("old content\r\n"));
+
+        config = fullModel();
+        config.title = u"Smile \U0001F600"_s;
+        result = writeConfig(config, configvalue::unset, path);
+        QVERIFY(!result.ok);
+        QCOMPARE(result.fieldTag, u"[TITL]"_s);
+        QCOMPARE(result.appIndex, -1);
+        QVERIFY2(result.errorMessage.contains(u"U+1F600"_s), qPrintable(result.errorMessage));
+
+        result = writeConfig(fullModel(), u"[BKGR]fond\u0103.bmp\r\n"_s, path);
+        QVERIFY(!result.ok);
+        QCOMPARE(result.fieldTag, QString());
+        QCOMPARE(readAll(path), QByteArray("old content\r\n"));
+    }
+
+    void aCarriageReturnInAValueIsRefused() {
+        // Written as it is, it would start a line of its own, which may be a tag.
+        ConfigFile config = fullModel();
+        config.apps[0].name = u"Name\r[COMM]rm -rf ~"_s;
+        ConfigWriteResult result;
+        QVERIFY(formatConfig(config, configvalue::unset, &result).isEmpty());
+        QVERIFY(!result.ok);
+        QCOMPARE(result.fieldTag, u"[NOME]"_s);
+        QCOMPARE(result.appIndex, 0);
+
+        // A lone LF is read back inside its line, so it may stay.
+        config.apps[0].name = u"Two\nlines"_s;
+        QVERIFY(!formatConfig(config, configvalue::unset, &result).isEmpty());
+        QVERIFY(result.ok);
+        QCOMPARE(parseConfig(formatConfig(config, configvalue::unset, nullptr)).apps[0].name,
+                 u"Two\nlines"_s);
+    }
+
+    void aFailedWriteLeavesTheOldFileWhole() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"config.ini"_s);
+        const QByteArray old = formatConfig(fullModel(), configvalue::unset, nullptr);
+        writeFile(path, old);
+
+        ConfigFile bigger = fullModel();
+        for (int i = 0; i < 200; ++i)
+            bigger.apps.append(app(u"More%1"_s.arg(i)));
+
+        // A file-size limit makes the write fail the way a full disk does, even as root.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+        rlimit limit = saved;
+        limit.rlim_cur = rlim_t(old.size() + 100);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &limit) == 0);
+        const ConfigWriteResult result = writeConfig(bigger, configvalue::unset, path);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &saved) == 0);
+        std::signal(SIGXFSZ, SIG_DFL);
+
+        QVERIFY(!result.ok);
+        QVERIFY2(result.errorMessage.contains(path), qPrintable(result.errorMessage));
+        QCOMPARE(readAll(path), old);
+        // No temporary file is left behind either.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"config.ini"_s});
+    }
+
+    void aFolderThatDoesNotExistIsReported() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"missing/config.ini"_s);
+        const ConfigWriteResult result = writeConfig(fullModel(), configvalue::unset, path);
+        QVERIFY(!result.ok);
+        QVERIFY(!result.errorMessage.isEmpty());
+        QVERIFY(!QFile::exists(path));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestConfigWriter)
+#include "test_configwriter.moc"
