@@ -1,6 +1,6 @@
 #include "prompts.h"
 
-QString toString(Prompts::Buttons buttons) {
+QString nameOf(Prompts::Buttons buttons) {
     switch (buttons) {
     case Prompts::Buttons::Ok:
         return QStringLiteral("Ok");
@@ -18,7 +18,7 @@ QString toString(Prompts::Buttons buttons) {
     return QStringLiteral("?");
 }
 
-QString toString(Prompts::Icon icon) {
+QString nameOf(Prompts::Icon icon) {
     switch (icon) {
     case Prompts::Icon::None:
         return QStringLiteral("None");
@@ -34,7 +34,7 @@ QString toString(Prompts::Icon icon) {
     return QStringLiteral("?");
 }
 
-QString toString(Prompts::Answer answer) {
+QString nameOf(Prompts::Answer answer) {
     switch (answer) {
     case Prompts::Answer::Ok:
         return QStringLiteral("Ok");

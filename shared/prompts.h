@@ -56,6 +56,6 @@ public:
 };
 
 // Readable names, for test messages and logs.
-QString toString(Prompts::Buttons buttons);
-QString toString(Prompts::Icon icon);
-QString toString(Prompts::Answer answer);
+QString nameOf(Prompts::Buttons buttons);
+QString nameOf(Prompts::Icon icon);
+QString nameOf(Prompts::Answer answer);

@@ -22,7 +22,7 @@ Prompts::Answer cancellingAnswer(Prompts::Buttons buttons) {
 }
 
 QString describe(const ScriptedPrompts::Asked& asked) {
-    QString text = toString(asked.kind) + u" \"" + asked.title + u'"';
+    QString text = nameOf(asked.kind) + u" \"" + asked.title + u'"';
     if (asked.kind == ScriptedPrompts::Kind::MessageBox ||
         asked.kind == ScriptedPrompts::Kind::InputBox)
         text += u": \"" + asked.text + u'"';
@@ -31,7 +31,7 @@ QString describe(const ScriptedPrompts::Asked& asked) {
 
 } // namespace
 
-QString toString(ScriptedPrompts::Kind kind) {
+QString nameOf(ScriptedPrompts::Kind kind) {
     switch (kind) {
     case ScriptedPrompts::Kind::MessageBox:
         return QStringLiteral("message box");
@@ -87,7 +87,7 @@ ScriptedPrompts& ScriptedPrompts::expectColour(std::optional<QColor> colour,
 void ScriptedPrompts::verifyAllUsed() {
     const QList<Step> unused = std::exchange(m_script, {});
     for (const Step& step : unused)
-        mistake(u"expected " + toString(step.kind) + u" was never shown", step.where);
+        mistake(u"expected " + nameOf(step.kind) + u" was never shown", step.where);
 }
 
 Prompts::Answer ScriptedPrompts::messageBox(const QString& text, const QString& title,
@@ -150,7 +150,7 @@ std::optional<ScriptedPrompts::Step> ScriptedPrompts::take(const Asked& asked) {
     }
     const Step& next = m_script.constFirst();
     if (next.kind != asked.kind) {
-        mistake(u"expected " + toString(next.kind) + u", got " + describe(asked), next.where);
+        mistake(u"expected " + nameOf(next.kind) + u", got " + describe(asked), next.where);
         return std::nullopt;
     }
     if (!next.textContains.isEmpty() && !asked.text.contains(next.textContains)) {
@@ -167,4 +167,20 @@ void ScriptedPrompts::mistake(const QString& message, const std::source_location
     m_mistakes << message;
     if (m_onMistake == OnMistake::FailTest)
         QTest::qFail(message.toUtf8().constData(), where.file_name(), int(where.line()));
+}
+
+char* toString(const Prompts::Answer& answer) {
+    return QTest::toString(nameOf(answer));
+}
+
+char* toString(const Prompts::Buttons& buttons) {
+    return QTest::toString(nameOf(buttons));
+}
+
+char* toString(const Prompts::Icon& icon) {
+    return QTest::toString(nameOf(icon));
+}
+
+char* toString(const ScriptedPrompts::Kind& kind) {
+    return QTest::toString(nameOf(kind));
 }

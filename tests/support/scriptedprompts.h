@@ -92,4 +92,10 @@ private:
     QStringList m_mistakes;
 };
 
-QString toString(ScriptedPrompts::Kind kind);
+QString nameOf(ScriptedPrompts::Kind kind);
+
+// Readable values in QCOMPARE failures.
+char* toString(const Prompts::Answer& answer);
+char* toString(const Prompts::Buttons& buttons);
+char* toString(const Prompts::Icon& icon);
+char* toString(const ScriptedPrompts::Kind& kind);
