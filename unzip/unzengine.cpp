@@ -1,0 +1,875 @@
+#include "unzengine.h"
+
+#include "unzpaths.h"
+
+#include <zip.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <random>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+namespace {
+
+// Release of the engine reported by UzpVersion2.
+constexpr std::uint8_t kEngineMajor = 1;
+constexpr std::uint8_t kEngineMinor = 0;
+constexpr std::uint8_t kEnginePatch = 0;
+constexpr const char* kEngineDate = "2024-06-01";
+constexpr std::uint8_t kInterfaceRevision = 1;
+
+// Members are inflated and written in pieces of this size.
+constexpr std::size_t kBufferSize = std::size_t{1} << 20;
+// Size of the buffer that UnzPassword fills, including the closing NUL.
+constexpr std::int32_t kPasswordBufferSize = 257;
+
+// Extended timestamp extra field: flags byte, then modification time (UTC).
+constexpr zip_uint16_t kExtraTimestamp = 0x5455;
+
+void copyText(char* field, std::size_t size, std::string_view text) {
+    std::memset(field, 0, size);
+    std::memcpy(field, text.data(), std::min(text.size(), size - 1));
+}
+
+UnzVersionNumber parseVersion(const char* text) {
+    UnzVersionNumber v;
+    unsigned a = 0;
+    unsigned b = 0;
+    unsigned c = 0;
+    if (text != nullptr && std::sscanf(text, "%u.%u.%u", &a, &b, &c) >= 1) {
+        v.major = static_cast<std::uint8_t>(a);
+        v.minor = static_cast<std::uint8_t>(b);
+        v.patchLevel = static_cast<std::uint8_t>(c);
+    }
+    return v;
+}
+
+std::string methodName(zip_uint16_t method) {
+    switch (method) {
+    case ZIP_CM_STORE:
+        return "Stored";
+    case ZIP_CM_SHRINK:
+        return "Shrunk";
+    case ZIP_CM_IMPLODE:
+        return "Implode";
+    case ZIP_CM_DEFLATE:
+        return "Deflate";
+    case ZIP_CM_DEFLATE64:
+        return "Deflate64";
+    case ZIP_CM_BZIP2:
+        return "BZip2";
+    case ZIP_CM_LZMA:
+        return "LZMA";
+    case ZIP_CM_XZ:
+        return "XZ";
+    case 93: // Zstandard
+        return "Zstd";
+    default:
+        return "Unk#" + std::to_string(method);
+    }
+}
+
+std::int32_t factorOf(std::uint64_t compressed, std::uint64_t uncompressed) {
+    if (uncompressed == 0) {
+        return 0;
+    }
+    const double f =
+        (1.0 - static_cast<double>(compressed) / static_cast<double>(uncompressed)) * 100.0;
+    return static_cast<std::int32_t>(std::lround(std::clamp(f, -2.0e9, 100.0)));
+}
+
+bool isDiskFullError(int err) {
+    return err == ENOSPC || err == EDQUOT || err == EFBIG;
+}
+
+// Writes all of data; returns 0 or the errno of the failure.
+int writeAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return errno;
+        }
+        if (n == 0) {
+            return ENOSPC;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return 0;
+}
+
+struct Member {
+    zip_uint64_t index = 0;
+    std::string name;
+    std::uint64_t size = 0;
+    std::uint64_t compSize = 0;
+    std::time_t mtime = 0;
+    std::uint32_t crc = 0;
+    zip_uint16_t method = ZIP_CM_STORE;
+    zip_uint16_t encryption = ZIP_EM_NONE;
+    bool isLink = false;
+    bool hasUnixMode = false;
+    std::uint32_t unixMode = 0;
+};
+
+// Closes a file descriptor when it goes out of scope.
+class Fd {
+public:
+    Fd() = default;
+    explicit Fd(int fd)
+        : fd_(fd) {}
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    Fd(Fd&& other) noexcept
+        : fd_(other.release()) {}
+    Fd& operator=(Fd&& other) noexcept {
+        if (this != &other) {
+            reset(other.release());
+        }
+        return *this;
+    }
+    ~Fd() { reset(); }
+    int get() const { return fd_; }
+    explicit operator bool() const { return fd_ >= 0; }
+    int release() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
+    void reset(int fd = -1) {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+        fd_ = fd;
+    }
+
+private:
+    int fd_ = -1;
+};
+
+struct ZipCloser {
+    void operator()(zip_t* za) const { zip_discard(za); }
+};
+struct ZipFileCloser {
+    void operator()(zip_file_t* zf) const { zip_fclose(zf); }
+};
+using ZipPtr = std::unique_ptr<zip_t, ZipCloser>;
+using ZipFilePtr = std::unique_ptr<zip_file_t, ZipFileCloser>;
+
+// How a member ended.
+enum class Outcome { Done, Kept, Failed, Refused, DiskFull };
+
+// One call of Wiz_SingleEntryUnzip.
+class Pass {
+public:
+    Pass(const UnzOptions& options, UnzCallbacks* callbacks)
+        : opt_(options)
+        , cb_(callbacks) {}
+
+    std::int32_t run(std::int32_t includeCount, const UnzNameList* includeList,
+                     std::int32_t excludeCount, const UnzNameList* excludeList);
+
+private:
+    // Output.
+    void print(std::string_view text);
+    void normalLine(std::string_view line, std::string_view end = {});
+    void problemLine(std::string_view line, std::string_view reason);
+
+    bool selected(std::string_view name, std::int32_t includeCount, const UnzNameList* includeList,
+                  std::int32_t excludeCount, const UnzNameList* excludeList) const;
+    bool readMembers(zip_t* za, std::int32_t includeCount, const UnzNameList* includeList,
+                     std::int32_t excludeCount, const UnzNameList* excludeList);
+    void writeTotals(zip_t* za);
+    void listMembers();
+    std::int32_t extractMembers(zip_t* za);
+
+    Outcome processMember(zip_t* za, const Member& m);
+    Outcome processFolder(const Member& m, const std::vector<std::string>& parts);
+    // Opens member data, asking for a password when it is encrypted.
+    ZipFilePtr openMember(zip_t* za, const Member& m, std::string& reason, Outcome& failure);
+    // Inflates the member into fd (or nowhere when fd < 0); checks its size.
+    Outcome copyData(zip_file_t* zf, const Member& m, int fd, std::string& reason);
+
+    // The open folder below the root for the given parts; creates the folders
+    // that are missing. Never follows a symbolic link. Invalid Fd on failure.
+    int folderFd(const std::vector<std::string>& parts, std::size_t count, std::string& reason);
+    std::string targetDisplay(const std::vector<std::string>& parts) const;
+
+    const UnzOptions& opt_;
+    UnzCallbacks* cb_;
+    std::vector<Member> members_;
+    std::string root_;
+    Fd rootFd_;
+    std::string cachedKey_;
+    Fd cachedFd_;
+    bool keepAllExisting_ = false;
+    std::optional<std::string> password_;
+    std::unique_ptr<char[]> buffer_;
+    std::unique_ptr<char[]> translated_;
+    struct FolderTime {
+        std::string path;
+        std::time_t mtime;
+    };
+    std::vector<FolderTime> folderTimes_;
+    bool failed_ = false;
+    bool refused_ = false;
+    unsigned tempSeed_ = std::random_device{}() % 1000000u;
+    unsigned tempCounter_ = 0;
+};
+
+void Pass::print(std::string_view text) {
+    if (cb_ != nullptr && cb_->print) {
+        cb_->print(text.data(), static_cast<std::uint32_t>(text.size()));
+    }
+}
+
+void Pass::normalLine(std::string_view line, std::string_view end) {
+    if (opt_.quietLevel > 0) {
+        return;
+    }
+    print(line);
+    print(std::string(end) + "\n");
+}
+
+void Pass::problemLine(std::string_view line, std::string_view reason) {
+    if (opt_.quietLevel > 1) {
+        return;
+    }
+    print(line);
+    print("  (" + std::string(reason) + ")\n");
+}
+
+bool Pass::selected(std::string_view name, std::int32_t includeCount,
+                    const UnzNameList* includeList, std::int32_t excludeCount,
+                    const UnzNameList* excludeList) const {
+    const bool ignoreCase = opt_.caseInsensitive != 0;
+    if (includeCount > 0 && includeList != nullptr) {
+        bool any = false;
+        for (std::int32_t i = 0; i < includeCount && !any; ++i) {
+            const char* pattern = includeList->names[i];
+            any = pattern != nullptr && unz::wildcardMatch(pattern, name, ignoreCase);
+        }
+        if (!any) {
+            return false;
+        }
+    }
+    if (excludeList != nullptr) {
+        for (std::int32_t i = 0; i < excludeCount; ++i) {
+            const char* pattern = excludeList->names[i];
+            if (pattern != nullptr && unz::wildcardMatch(pattern, name, ignoreCase)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+bool Pass::readMembers(zip_t* za, std::int32_t includeCount, const UnzNameList* includeList,
+                       std::int32_t excludeCount, const UnzNameList* excludeList) {
+    const zip_int64_t count = zip_get_num_entries(za, 0);
+    if (count < 0) {
+        return false;
+    }
+    members_.reserve(static_cast<std::size_t>(count));
+    for (zip_int64_t i = 0; i < count; ++i) {
+        zip_stat_t st;
+        zip_stat_init(&st);
+        if (zip_stat_index(za, static_cast<zip_uint64_t>(i), 0, &st) != 0 ||
+            (st.valid & ZIP_STAT_NAME) == 0) {
+            return false;
+        }
+        Member m;
+        m.index = static_cast<zip_uint64_t>(i);
+        m.name = st.name;
+        if (!selected(m.name, includeCount, includeList, excludeCount, excludeList)) {
+            continue;
+        }
+        m.size = (st.valid & ZIP_STAT_SIZE) ? st.size : 0;
+        m.compSize = (st.valid & ZIP_STAT_COMP_SIZE) ? st.comp_size : 0;
+        m.mtime = (st.valid & ZIP_STAT_MTIME) ? st.mtime : 0;
+        m.crc = (st.valid & ZIP_STAT_CRC) ? st.crc : 0;
+        m.method = (st.valid & ZIP_STAT_COMP_METHOD) ? st.comp_method : ZIP_CM_STORE;
+        m.encryption = (st.valid & ZIP_STAT_ENCRYPTION_METHOD) ? st.encryption_method : 0;
+
+        zip_uint8_t opsys = 0;
+        zip_uint32_t attributes = 0;
+        if (zip_file_get_external_attributes(za, m.index, 0, &opsys, &attributes) == 0 &&
+            (opsys == ZIP_OPSYS_UNIX || opsys == ZIP_OPSYS_OS_X)) {
+            const std::uint32_t mode = attributes >> 16;
+            m.hasUnixMode = mode != 0;
+            m.unixMode = mode;
+            m.isLink = (mode & S_IFMT) == S_IFLNK;
+        }
+
+        // The extended timestamp, when present, is exact and in UTC; the DOS
+        // time that libzip reports has two-second steps in local time.
+        for (const zip_flags_t where : {ZIP_FL_CENTRAL, ZIP_FL_LOCAL}) {
+            zip_uint16_t length = 0;
+            const zip_uint8_t* data =
+                zip_file_extra_field_get_by_id(za, m.index, kExtraTimestamp, 0, &length, where);
+            if (data != nullptr && length >= 5 && (data[0] & 1) != 0) {
+                const std::uint32_t t = std::uint32_t{data[1]} | (std::uint32_t{data[2]} << 8) |
+                                        (std::uint32_t{data[3]} << 16) |
+                                        (std::uint32_t{data[4]} << 24);
+                m.mtime = static_cast<std::time_t>(static_cast<std::int32_t>(t));
+                break;
+            }
+        }
+        members_.push_back(std::move(m));
+    }
+    return true;
+}
+
+void Pass::writeTotals(zip_t* za) {
+    if (cb_ == nullptr) {
+        return;
+    }
+    std::uint64_t comp = 0;
+    std::uint64_t size = 0;
+    for (const Member& m : members_) {
+        comp += m.compSize;
+        size += m.size;
+    }
+    cb_->totalSizeComp = comp;
+    cb_->totalSize = size;
+    cb_->compressionFactor = factorOf(comp, size);
+    cb_->numMembers = members_.size();
+    int length = 0;
+    cb_->commentLength = 0;
+    if (za != nullptr && zip_get_archive_comment(za, &length, ZIP_FL_ENC_RAW) != nullptr) {
+        cb_->commentLength = static_cast<std::uint16_t>(std::clamp(length, 0, 0xffff));
+    }
+}
+
+void Pass::listMembers() {
+    for (const Member& m : members_) {
+        std::tm tm{};
+        localtime_r(&m.mtime, &tm);
+        const bool folder = !m.name.empty() && m.name.back() == '/';
+        const char kind = m.isLink ? 'l' : (folder ? 'd' : '-');
+        const std::int32_t factor = factorOf(m.compSize, m.size);
+        const std::string method = methodName(m.method);
+        if (cb_ != nullptr && cb_->listEntry) {
+            cb_->listEntry(m.size, m.compSize, factor, tm.tm_mon + 1, tm.tm_mday, tm.tm_year + 1900,
+                           tm.tm_hour, tm.tm_min, kind, m.name.c_str(), method.c_str(), m.crc,
+                           m.encryption != ZIP_EM_NONE ? 1 : 0);
+        }
+        char line[160];
+        if (opt_.verbose != 0) {
+            std::snprintf(line, sizeof line,
+                          "%12llu  %-9s %12llu %4d%%  %04d-%02d-%02d %02d:%02d  %08x%s  ",
+                          static_cast<unsigned long long>(m.size), method.c_str(),
+                          static_cast<unsigned long long>(m.compSize), static_cast<int>(factor),
+                          tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min,
+                          static_cast<unsigned>(m.crc), m.encryption != ZIP_EM_NONE ? "*" : " ");
+        } else {
+            std::snprintf(line, sizeof line, "%12llu  %04d-%02d-%02d %02d:%02d   ",
+                          static_cast<unsigned long long>(m.size), tm.tm_year + 1900, tm.tm_mon + 1,
+                          tm.tm_mday, tm.tm_hour, tm.tm_min);
+        }
+        normalLine(line + unz::printableName(m.name));
+    }
+}
+
+std::string Pass::targetDisplay(const std::vector<std::string>& parts) const {
+    std::string path = root_;
+    for (const std::string& part : parts) {
+        if (!path.empty() && path.back() != '/') {
+            path += '/';
+        }
+        path += part;
+    }
+    return path;
+}
+
+int Pass::folderFd(const std::vector<std::string>& parts, std::size_t count, std::string& reason) {
+    if (count == 0) {
+        return rootFd_.get();
+    }
+    std::string key;
+    for (std::size_t i = 0; i < count; ++i) {
+        key += parts[i];
+        key += '/';
+    }
+    if (cachedFd_ && key == cachedKey_) {
+        return cachedFd_.get();
+    }
+    Fd current;
+    int parent = rootFd_.get();
+    for (std::size_t i = 0; i < count; ++i) {
+        const char* name = parts[i].c_str();
+        if (::mkdirat(parent, name, 0777) != 0 && errno != EEXIST) {
+            reason = "cannot create folder " + unz::printableName(parts[i]) + ": " +
+                     std::strerror(errno);
+            return -1;
+        }
+        const int fd = ::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0) {
+            reason = (errno == ELOOP || errno == ENOTDIR)
+                         ? "path goes through a link or a file: " + unz::printableName(parts[i])
+                         : "cannot open folder " + unz::printableName(parts[i]) + ": " +
+                               std::strerror(errno);
+            return -1;
+        }
+        current.reset(fd);
+        parent = fd;
+    }
+    cachedKey_ = key;
+    cachedFd_ = std::move(current);
+    return cachedFd_.get();
+}
+
+ZipFilePtr Pass::openMember(zip_t* za, const Member& m, std::string& reason, Outcome& failure) {
+    failure = Outcome::Failed;
+    if (m.encryption == ZIP_EM_NONE) {
+        ZipFilePtr zf(zip_fopen_index(za, m.index, 0));
+        if (!zf) {
+            reason = zip_strerror(za);
+        }
+        return zf;
+    }
+    if (zip_encryption_method_supported(m.encryption, 0) == 0) {
+        reason = "unsupported encryption";
+        return nullptr;
+    }
+    // The last password that opened a member is tried first, so that an
+    // archive with one password for all its members asks only once.
+    if (password_) {
+        ZipFilePtr zf(zip_fopen_index_encrypted(za, m.index, 0, password_->c_str()));
+        if (zf) {
+            return zf;
+        }
+    }
+    if (cb_ == nullptr || !cb_->password) {
+        reason = "no password given";
+        return nullptr;
+    }
+    std::vector<char> buffer(kPasswordBufferSize, '\0');
+    const std::string prompt = "Enter the password for " + unz::printableName(m.name);
+    const std::int32_t answer =
+        cb_->password(buffer.data(), kPasswordBufferSize, prompt.c_str(), m.name.c_str());
+    if (answer != UnzPasswordGiven) {
+        reason = "no password given";
+        return nullptr;
+    }
+    buffer.back() = '\0';
+    const std::string given(buffer.data());
+    std::fill(buffer.begin(), buffer.end(), '\0');
+    ZipFilePtr zf(zip_fopen_index_encrypted(za, m.index, 0, given.c_str()));
+    if (!zf) {
+        const int code = zip_error_code_zip(zip_get_error(za));
+        reason = (code == ZIP_ER_WRONGPASSWD) ? "incorrect password" : zip_strerror(za);
+        return nullptr;
+    }
+    password_ = given;
+    return zf;
+}
+
+Outcome Pass::copyData(zip_file_t* zf, const Member& m, int fd, std::string& reason) {
+    std::uint64_t total = 0;
+    bool pendingCr = false;
+    const bool translate = opt_.translateLineEnds != 0;
+    for (;;) {
+        const zip_int64_t n = zip_fread(zf, buffer_.get(), kBufferSize);
+        if (n < 0) {
+            const int code = zip_error_code_zip(zip_file_get_error(zf));
+            if (code == ZIP_ER_CRC) {
+                reason = "CRC error";
+            } else if (code == ZIP_ER_WRONGPASSWD) {
+                reason = "incorrect password";
+            } else {
+                reason = zip_file_strerror(zf);
+            }
+            return Outcome::Failed;
+        }
+        if (n == 0) {
+            break;
+        }
+        const auto got = static_cast<std::uint64_t>(n);
+        if (got > m.size - total) {
+            reason = "inflates beyond its declared size";
+            return Outcome::Refused;
+        }
+        total += got;
+        const char* data = buffer_.get();
+        std::size_t size = static_cast<std::size_t>(got);
+        if (translate) {
+            char* out = translated_.get();
+            std::size_t k = 0;
+            for (std::size_t i = 0; i < size; ++i) {
+                const char c = data[i];
+                if (pendingCr && c != '\n') {
+                    out[k++] = '\r';
+                }
+                pendingCr = c == '\r';
+                if (!pendingCr) {
+                    out[k++] = c;
+                }
+            }
+            data = out;
+            size = k;
+        }
+        if (opt_.writeToStdout != 0) {
+            print(std::string_view(data, size));
+        } else if (fd >= 0) {
+            const int err = writeAll(fd, data, size);
+            if (err != 0) {
+                reason = std::string("write error: ") + std::strerror(err);
+                return isDiskFullError(err) ? Outcome::DiskFull : Outcome::Failed;
+            }
+        }
+    }
+    if (pendingCr) {
+        if (opt_.writeToStdout != 0) {
+            print("\r");
+        } else if (fd >= 0) {
+            const int err = writeAll(fd, "\r", 1);
+            if (err != 0) {
+                reason = std::string("write error: ") + std::strerror(err);
+                return isDiskFullError(err) ? Outcome::DiskFull : Outcome::Failed;
+            }
+        }
+    }
+    if (total != m.size) {
+        reason = "shorter than its declared size";
+        return Outcome::Failed;
+    }
+    return Outcome::Done;
+}
+
+Outcome Pass::processFolder(const Member& m, const std::vector<std::string>& parts) {
+    const std::string shown = unz::printableName(m.name);
+    if (opt_.recreateFolders == 0 || parts.empty()) {
+        normalLine("   skipping: " + shown, "  (folder)");
+        return Outcome::Kept;
+    }
+    std::string reason;
+    if (folderFd(parts, parts.size(), reason) < 0) {
+        problemLine("      error: " + shown, reason);
+        return Outcome::Failed;
+    }
+    normalLine("   creating: " + shown);
+    std::string path;
+    for (const std::string& part : parts) {
+        path += (path.empty() ? "" : "/") + part;
+    }
+    folderTimes_.push_back({path, m.mtime});
+    return Outcome::Done;
+}
+
+Outcome Pass::processMember(zip_t* za, const Member& m) {
+    const std::string shown = unz::printableName(m.name);
+    unz::MemberPath path = unz::splitMemberName(m.name);
+    if (!path.refusal.empty()) {
+        problemLine("    refused: " + shown, path.refusal);
+        return Outcome::Refused;
+    }
+    if (m.isLink) {
+        problemLine("    refused: " + shown, "symbolic link not created");
+        return Outcome::Refused;
+    }
+    if (opt_.spaceToUnderscore != 0) {
+        for (std::string& part : path.parts) {
+            std::replace(part.begin(), part.end(), ' ', '_');
+        }
+    }
+    const bool toFile = opt_.testArchive == 0 && opt_.writeToStdout == 0;
+    if (path.isFolder) {
+        if (!toFile) {
+            normalLine("    testing: " + shown, "  OK");
+            return Outcome::Done;
+        }
+        return processFolder(m, path.parts);
+    }
+    if (path.parts.empty()) {
+        problemLine("    refused: " + shown, "empty name");
+        return Outcome::Refused;
+    }
+    if (opt_.recreateFolders == 0) {
+        path.parts.erase(path.parts.begin(), path.parts.end() - 1);
+    }
+    std::string reason;
+    const std::string& leaf = path.parts.back();
+    int dirFd = -1;
+    if (toFile) {
+        dirFd = folderFd(path.parts, path.parts.size() - 1, reason);
+        if (dirFd < 0) {
+            problemLine("      error: " + shown, reason);
+            return Outcome::Failed;
+        }
+        struct stat existing {};
+        if (::fstatat(dirFd, leaf.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
+            if (S_ISDIR(existing.st_mode)) {
+                problemLine("      error: " + shown, "a folder of that name exists");
+                return Outcome::Failed;
+            }
+            const bool older = existing.st_mtime < m.mtime;
+            bool overwrite = false;
+            if (opt_.extractOnlyNewer != 0 || opt_.updateMode != 0) {
+                overwrite = older;
+            } else if (opt_.overwriteAll != 0) {
+                overwrite = true;
+            } else if (opt_.promptToOverwrite != 0 && !keepAllExisting_ && cb_ != nullptr &&
+                       cb_->replace) {
+                const std::string target = targetDisplay(path.parts);
+                const std::int32_t answer = cb_->replace(target.c_str());
+                overwrite = answer == UnzReplaceYes;
+                keepAllExisting_ = answer == UnzReplaceNoAll;
+            }
+            if (!overwrite) {
+                normalLine("   skipping: " + shown, "  (kept)");
+                return Outcome::Kept;
+            }
+        } else if (opt_.extractOnlyNewer != 0) {
+            normalLine("   skipping: " + shown, "  (not there before)");
+            return Outcome::Kept;
+        }
+    }
+
+    if (zip_compression_method_supported(static_cast<zip_int32_t>(m.method), 0) == 0) {
+        problemLine("      error: " + shown, "unsupported method " + methodName(m.method));
+        return Outcome::Failed;
+    }
+    Outcome failure = Outcome::Failed;
+    ZipFilePtr zf = openMember(za, m, reason, failure);
+    if (!zf) {
+        problemLine("   skipping: " + shown, reason);
+        return failure;
+    }
+
+    if (!toFile) {
+        if (opt_.testArchive != 0) {
+            print("    testing: " + shown);
+        }
+        const Outcome outcome = copyData(zf.get(), m, -1, reason);
+        if (opt_.testArchive != 0) {
+            print(outcome == Outcome::Done ? "  OK\n" : "  (" + reason + ")\n");
+        }
+        return outcome;
+    }
+
+    // The member goes into a new file beside its target, which replaces the
+    // target only once the whole member has been read and checked.
+    if (opt_.quietLevel == 0) {
+        print((m.method == ZIP_CM_STORE ? " extracting: " : "  inflating: ") + shown);
+    }
+    std::string tempName;
+    Fd out;
+    for (unsigned attempt = 0; attempt < 100 && !out; ++attempt) {
+        char suffix[32];
+        std::snprintf(suffix, sizeof suffix, ".unz%ld-%u", static_cast<long>(::getpid()),
+                      tempSeed_ + tempCounter_++);
+        tempName = "." + leaf.substr(0, 200) + suffix;
+        out.reset(::openat(dirFd, tempName.c_str(),
+                           O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+        if (!out && errno != EEXIST) {
+            break;
+        }
+    }
+    const auto finish = [&](Outcome outcome, const std::string& why) {
+        if (opt_.quietLevel == 0) {
+            print(outcome == Outcome::Done ? "\n" : "  (" + why + ")\n");
+        } else if (outcome != Outcome::Done && opt_.quietLevel == 1) {
+            print("      error: " + shown);
+            print("  (" + why + ")\n");
+        }
+        return outcome;
+    };
+    if (!out) {
+        const int err = errno;
+        return finish(isDiskFullError(err) ? Outcome::DiskFull : Outcome::Failed,
+                      std::string("cannot create file: ") + std::strerror(err));
+    }
+    Outcome outcome = copyData(zf.get(), m, out.get(), reason);
+    zf.reset();
+    if (outcome == Outcome::Done) {
+        struct stat created {};
+        if (::fstat(out.get(), &created) == 0) {
+            mode_t mode = created.st_mode & 0777;
+            if (opt_.restorePrivileges != 0 && m.hasUnixMode) {
+                mode = m.unixMode & 0777;
+            } else if (m.hasUnixMode && (m.unixMode & S_IXUSR) != 0) {
+                mode |= (mode & 0444) >> 2;
+            }
+            ::fchmod(out.get(), mode);
+        }
+        const struct timespec times[2] = {{0, UTIME_NOW}, {m.mtime, 0}};
+        ::futimens(out.get(), times);
+        if (::close(out.release()) != 0) {
+            const int err = errno;
+            reason = std::string("write error: ") + std::strerror(err);
+            outcome = isDiskFullError(err) ? Outcome::DiskFull : Outcome::Failed;
+        }
+    }
+    if (outcome == Outcome::Done && ::renameat(dirFd, tempName.c_str(), dirFd, leaf.c_str()) != 0) {
+        reason = std::string("cannot replace file: ") + std::strerror(errno);
+        outcome = Outcome::Failed;
+    }
+    if (outcome != Outcome::Done) {
+        out.reset();
+        ::unlinkat(dirFd, tempName.c_str(), 0);
+    }
+    return finish(outcome, reason);
+}
+
+std::int32_t Pass::extractMembers(zip_t* za) {
+    const bool toFile = opt_.testArchive == 0 && opt_.writeToStdout == 0;
+    if (toFile) {
+        std::error_code ec;
+        const std::filesystem::path root = root_.empty() ? "." : root_;
+        std::filesystem::create_directories(root, ec);
+        rootFd_.reset(::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (!rootFd_) {
+            problemLine("      error: " + unz::printableName(root.string()),
+                        std::string("cannot open extraction folder: ") + std::strerror(errno));
+            return UnzMemberFailed;
+        }
+        // Nothing starts when the declared contents cannot fit.
+        std::uint64_t needed = 0;
+        for (const Member& m : members_) {
+            if (!m.isLink && (m.name.empty() || m.name.back() != '/')) {
+                needed += m.size;
+            }
+        }
+        struct statvfs fs {};
+        if (::fstatvfs(rootFd_.get(), &fs) == 0) {
+            const std::uint64_t available = std::uint64_t{fs.f_bavail} * fs.f_frsize;
+            if (needed > available) {
+                problemLine("      error: not enough free space",
+                            std::to_string(needed) + " bytes needed, " + std::to_string(available) +
+                                " available");
+                return UnzDiskFull;
+            }
+        }
+    }
+    buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
+    if (opt_.translateLineEnds != 0) {
+        translated_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
+    }
+    for (const Member& m : members_) {
+        if (cb_ != nullptr && cb_->service &&
+            cb_->service(m.name.c_str(), static_cast<std::uint32_t>(m.name.size())) != 0) {
+            return UnzCancelled;
+        }
+        switch (processMember(za, m)) {
+        case Outcome::Done:
+        case Outcome::Kept:
+            break;
+        case Outcome::Failed:
+            failed_ = true;
+            break;
+        case Outcome::Refused:
+            refused_ = true;
+            break;
+        case Outcome::DiskFull:
+            return UnzDiskFull;
+        }
+    }
+    // Folder times last, since writing their files changed them.
+    for (auto it = folderTimes_.rbegin(); it != folderTimes_.rend(); ++it) {
+        const struct timespec times[2] = {{0, UTIME_NOW}, {it->mtime, 0}};
+        ::utimensat(rootFd_.get(), it->path.c_str(), times, AT_SYMLINK_NOFOLLOW);
+    }
+    return failed_ ? UnzMemberFailed : (refused_ ? UnzMemberRefused : UnzOk);
+}
+
+std::int32_t Pass::run(std::int32_t includeCount, const UnzNameList* includeList,
+                       std::int32_t excludeCount, const UnzNameList* excludeList) {
+    writeTotals(nullptr);
+    if (opt_.zipFileName == nullptr || includeCount < 0 || includeCount > UnzNameListSize ||
+        excludeCount < 0 || excludeCount > UnzNameListSize) {
+        return UnzBadArguments;
+    }
+    root_ = opt_.extractionDirectory != nullptr ? opt_.extractionDirectory : "";
+
+    struct stat st {};
+    if (::stat(opt_.zipFileName, &st) != 0) {
+        problemLine("      error: " + unz::printableName(opt_.zipFileName), "archive not found");
+        return UnzArchiveMissing;
+    }
+    int error = 0;
+    ZipPtr za;
+    if (S_ISREG(st.st_mode) && st.st_size > 0) {
+        za.reset(zip_open(opt_.zipFileName, ZIP_RDONLY, &error));
+    }
+    if (!za) {
+        const bool unreadable = error == ZIP_ER_OPEN || error == ZIP_ER_READ;
+        problemLine("      error: " + unz::printableName(opt_.zipFileName),
+                    unreadable ? "archive cannot be opened" : "not a zip archive");
+        return unreadable ? UnzArchiveMissing : UnzNotAZip;
+    }
+    if (!readMembers(za.get(), includeCount, includeList, excludeCount, excludeList)) {
+        problemLine("      error: " + unz::printableName(opt_.zipFileName), zip_strerror(za.get()));
+        return UnzNotAZip;
+    }
+    writeTotals(za.get());
+
+    if (opt_.showComment != 0) {
+        int length = 0;
+        const char* comment = zip_get_archive_comment(za.get(), &length, 0);
+        if (comment != nullptr && length > 0) {
+            normalLine(std::string_view(comment, static_cast<std::size_t>(length)));
+        }
+    }
+    if (includeCount > 0 && members_.empty()) {
+        problemLine("      error: " + unz::printableName(opt_.zipFileName), "no member matches");
+        return UnzNoMatch;
+    }
+    if (opt_.listOnly != 0) {
+        listMembers();
+        return UnzOk;
+    }
+    return extractMembers(za.get());
+}
+
+} // namespace
+
+std::int32_t UzpVersion2(UnzVersion* version) {
+    if (version == nullptr || version->structLength < sizeof(UnzVersion)) {
+        return UnzBadArguments;
+    }
+    version->structLength = sizeof(UnzVersion);
+    version->flag = UnzFlagLargeArchives;
+    if (zip_encryption_method_supported(ZIP_EM_TRAD_PKWARE, 0) != 0) {
+        version->flag |= UnzFlagTraditionalEncryption;
+    }
+    if (zip_encryption_method_supported(ZIP_EM_AES_256, 0) != 0) {
+        version->flag |= UnzFlagAesEncryption;
+    }
+    copyText(version->betaLevel, sizeof version->betaLevel, "");
+    copyText(version->date, sizeof version->date, kEngineDate);
+    const char* libzip = zip_libzip_version();
+    copyText(version->zlibVersion, sizeof version->zlibVersion, libzip != nullptr ? libzip : "");
+    version->engine = {kEngineMajor, kEngineMinor, kEnginePatch, 0};
+    version->compression = parseVersion(libzip);
+    version->interfaceRevision = {kInterfaceRevision, 0, 0, 0};
+    version->notUsed = {};
+    return UnzOk;
+}
+
+std::int32_t Wiz_SingleEntryUnzip(std::int32_t includeCount, const UnzNameList* includeList,
+                                  std::int32_t excludeCount, const UnzNameList* excludeList,
+                                  const UnzOptions* options, UnzCallbacks* callbacks) {
+    if (options == nullptr) {
+        return UnzBadArguments;
+    }
+    Pass pass(*options, callbacks);
+    return pass.run(includeCount, includeList, excludeCount, excludeList);
+}
