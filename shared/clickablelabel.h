@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QLabel>
+
+// A label that acts as a link: a hand pointer and a clicked signal.
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit ClickableLabel(const QString& text, QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
