@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// The language-dependent texts of the unzip window and of its binding. The
+// menu picks one set at start-up and never switches while running.
+struct UnzTexts {
+    QString locationCaption;     // caption of ZipFName
+    QString extractionCaption;   // caption of ExtractRoot
+    QString replacePromptBefore; // before the file name in the overwrite question
+    QString replacePromptTitle;  // title of the overwrite question
+    QString errorBefore;         // error box, before the code
+    QString errorAfter;          // error box, after the code
+    QString commentLabel;        // summary lines: label, then the number
+    QString compressedSizeLabel;
+    QString uncompressedSizeLabel;
+    QString compressionFactorLabel; // ends in "%", so the sign stands before the number
+    QString memberCountLabel;
+};
+
+// The English set for "EN", the Italian set for anything else.
+const UnzTexts& unzTexts(QStringView language);
