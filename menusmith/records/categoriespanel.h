@@ -5,7 +5,6 @@
 
 class QCheckBox;
 class QFrame;
-class QGroupBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -47,7 +46,7 @@ private:
     void rebuildChoices();
 
     QCheckBox* m_switch = nullptr;    // Check1
-    QGroupBox* m_listFrame = nullptr; // Frame17
+    QFrame* m_listFrame = nullptr;    // Frame17
     QListWidget* m_names = nullptr;   // List1
     QPushButton* m_add = nullptr;     // Command28
     QPushButton* m_remove = nullptr;  // Command29

@@ -51,6 +51,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    bool hasCurrentRecord() const;
     void selectRecord(int row);
     void showCurrentRecord();
     void refreshNames(int selectedRow);

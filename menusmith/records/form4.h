@@ -26,9 +26,6 @@ signals:
     // OK was pressed: target is the internetTarget at that moment.
     void commandChosen(const QString& target, const QString& command);
 
-public slots:
-    void reject() override;
-
 private:
     void confirm();
     void usePrefix(const QString& prefix);

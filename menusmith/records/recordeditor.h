@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QStringList>
 
+enum class RecordPicker;
+
 class Form4;
 class QComboBox;
 class QLabel;
@@ -45,10 +47,14 @@ public:
     QPushButton* okButton() const { return m_ok; }
     QPushButton* cancelButton() const { return m_cancel; }
     // The internet shortcut dialog while it is open, else null.
-    Form4* internetDialog() const { return m_internet; }
+    Form4* internetDialog() const;
+
+    // An edit field by its control name ("Text9" .. "Text16").
+    QLineEdit* field(const QString& name) const;
 
 private:
     void buildFields();
+    void pick(RecordPicker picker);
     void openInternetDialog(const QString& target);
     void takeInternetCommand(const QString& target, const QString& command);
 
