@@ -157,7 +157,16 @@ void DatabasePanel::refreshNames(int selectedRow) {
     m_refreshing = false;
 }
 
+void DatabasePanel::setBrowsingEnabled(bool enabled) {
+    // Covered by the editor, but still reachable with the keyboard otherwise.
+    for (QWidget* control : {static_cast<QWidget*>(m_names), static_cast<QWidget*>(m_add),
+                             static_cast<QWidget*>(m_modify), static_cast<QWidget*>(m_delete),
+                             static_cast<QWidget*>(m_up), static_cast<QWidget*>(m_down)})
+        control->setEnabled(enabled);
+}
+
 void DatabasePanel::openEditor() {
+    setBrowsingEnabled(false);
     m_editor->setGeometry(rect());
     m_editor->show();
     m_editor->raise();
@@ -166,6 +175,7 @@ void DatabasePanel::openEditor() {
 
 void DatabasePanel::closeEditor() {
     m_editor->hide();
+    setBrowsingEnabled(true);
     emit editingChanged(false);
 }
 

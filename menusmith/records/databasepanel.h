@@ -55,6 +55,7 @@ private:
     void selectRecord(int row);
     void showCurrentRecord();
     void refreshNames(int selectedRow);
+    void setBrowsingEnabled(bool enabled);
     void openEditor();
     void closeEditor();
 

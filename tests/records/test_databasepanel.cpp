@@ -55,6 +55,8 @@ private slots:
     void deleteWithoutACurrentRecordDoesNothing();
     void movesSwapWithTheNeighbour();
     void movesAtTheEndsDoNothing();
+    void browsingControlsAreOffWhileEditing();
+    void openingAShorterProjectWhileEditingStoresNothing();
     void categoryNotOfferedIsKept();
     void rebuiltChoicesKeepTheRecordsCategory();
     void captionsAndTooltipsComeFromTheTexts();
@@ -312,6 +314,38 @@ void TestDatabasePanel::movesAtTheEndsDoNothing() {
     m_panel->setRecords({app(u"X"_s), app(u"Y"_s)});
     QVERIFY(click(m_panel, u"Command8"_s));
     QCOMPARE(namesOf(m_panel->records()), (QStringList{u"X"_s, u"Y"_s}));
+}
+
+void TestDatabasePanel::browsingControlsAreOffWhileEditing() {
+    const QStringList browsing{u"List2"_s,    u"Command5"_s, u"Command4"_s,
+                               u"Command6"_s, u"Command8"_s, u"Command9"_s};
+    select(1);
+    QVERIFY(click(m_panel, u"Command4"_s));
+    for (const QString& name : browsing)
+        QVERIFY2(!control<QWidget>(m_panel, name)->isEnabled(), qPrintable(name));
+    // A delete that reached the covered button would take the record being edited.
+    QVERIFY(click(m_panel, u"Command6"_s));
+    QCOMPARE(m_panel->records().size(), 3);
+    QVERIFY(click(m_panel, u"Command7"_s));
+    for (const QString& name : browsing)
+        QVERIFY2(control<QWidget>(m_panel, name)->isEnabled(), qPrintable(name));
+    QVERIFY(click(m_panel, u"Command4"_s));
+    QVERIFY(click(m_panel, u"Command99"_s));
+    QVERIFY(control<QWidget>(m_panel, u"Command6"_s)->isEnabled());
+}
+
+void TestDatabasePanel::openingAShorterProjectWhileEditingStoresNothing() {
+    // New and Open stay available while a record is edited.
+    select(2);
+    QVERIFY(click(m_panel, u"Command4"_s));
+    m_panel->setRecords({app(u"X"_s)});
+    QVERIFY(m_panel->isEditing());
+    QCOMPARE(text(m_panel, u"Text9"_s), QString());
+    setText(m_panel, u"Text9"_s, u"lost"_s);
+    QVERIFY(click(m_panel, u"Command7"_s));
+    QVERIFY(!m_panel->isEditing());
+    QCOMPARE(m_panel->records(), QList<AppEntry>{app(u"X"_s)});
+    QCOMPARE(entries(list()), QStringList{u"X"_s});
 }
 
 void TestDatabasePanel::categoryNotOfferedIsKept() {
