@@ -336,7 +336,15 @@ void MenuFace::centreIn(QWidget* picture, const QWidget* frame) {
 }
 
 void MenuFace::centrePictures() {
+    centreLogo();
+    centreAppPicture();
+}
+
+void MenuFace::centreLogo() {
     centreIn(m_picture2, m_picture9);
+}
+
+void MenuFace::centreAppPicture() {
     centreIn(m_picture5, m_picture1);
 }
 

@@ -167,6 +167,10 @@ public:
 
     // Centres Picture5 in Picture1 and Picture2 in Picture9.
     void centrePictures();
+    // Each of the two on its own: the designer keeps the logo centred in its
+    // frame at every change, the application picture only when asked.
+    void centreLogo();
+    void centreAppPicture();
 
     QSize sizeHint() const override;
 
