@@ -11,6 +11,9 @@ struct EditorState {
     // Folder of the open config.ini, ending with "/"; empty while no project
     // is open.
     QString projectFolder;
+    // Full path of the open config.ini (the project path of the File panel);
+    // empty while no project is open.
+    QString projectFile;
     // Row of the record being edited in the Database panel; -1 for none.
     int currentRecord = -1;
     // Set by the modificator's apply; tells the designer's closing sequence

@@ -1,0 +1,115 @@
+#pragma once
+
+#include "editorstate.h"
+#include "projectfile.h"
+#include "uitexts.h"
+
+#include <configfile.h>
+
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+
+class CategoriesPanel;
+class DatabasePanel;
+class Desktop;
+class IconsPanel;
+class LayoutDesigner;
+class Prompts;
+class QAction;
+class QGroupBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class TextPanel;
+
+// The editor's main window: the five panels, the project's lifecycle (new,
+// open, save, exit), the designer button, the test run, the help page and the
+// maker's links. It owns the editor-wide values and the language texts that
+// every other editor window reads.
+class Form2 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    enum class Panel { File, Text, Icons, Database, Categories };
+
+    // language is "IT" or "EN"; programFolder holds the Help folder and, for
+    // the test run, the installed menu program (the application's folder when
+    // empty).
+    Form2(const QString& language, Prompts& prompts, Desktop& desktop,
+          const QString& programFolder = {}, QWidget* parent = nullptr);
+    ~Form2() override;
+
+    EditorState& state() { return m_state; }
+    const UiTexts& texts() const { return m_texts; }
+
+    Panel currentPanel() const;
+    void selectPanel(Panel panel);
+
+    // The operations of the buttons and menu items.
+    void newProject();
+    void openProject();
+    // Opens path without a dialog, as the command line asks; false when it
+    // cannot be read (the message has been shown).
+    bool openProjectFile(const QString& path);
+    void saveProject();
+    void exitEditor();
+    void openDesigner();
+    void testRun();
+    void openHelp();
+    void showAbout();
+    // Hands one of the maker's addresses to the desktop; key is the name of
+    // the menu item or label that asks for it.
+    void openLink(const QString& key);
+
+    // The menu program that a test run starts, and how.
+    QString testRunCommandLine() const;
+
+    // The application's lists, as the Database panel holds them.
+    QList<AppEntry> records() const;
+    DatabasePanel* databasePanel() const { return m_database; }
+    CategoriesPanel* categoriesPanel() const { return m_categories; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildWindow();
+    void buildMenus();
+    QWidget* buildFilePanel();
+    void applyCaptions();
+    void applyTooltips();
+    void connectPanels();
+    void setEditing(bool editing);
+
+    void loadIni(const OpenedProject& project);
+    void aggiornacampi();
+    ConfigFile projectFromControls() const;
+    QList<QLineEdit*> generalSettingBoxes() const;
+    void refreshLayoutText();
+    void captureLayout();
+    bool askExit();
+    void message(const QString& text);
+    QString initialFolder() const;
+
+    EditorState m_state;
+    UiTexts m_texts;
+    Prompts& m_prompts;
+    Desktop& m_desktop;
+    QString m_programFolder;
+    bool m_exitConfirmed = false;
+
+    QList<QRadioButton*> m_selectors; // Option1 .. Option5
+    QList<QWidget*> m_panels;         // Frame3, Frame2, Frame1, Frame4, Frame16
+    QList<QAction*> m_panelActions;   // file2, Configurazionetesto, icone, database, categorie
+    QList<QAction*> m_lockedActions;  // disabled while a record is edited
+    QPushButton* m_designerButton = nullptr; // Command13
+    QLineEdit* m_projectPath = nullptr;      // Text18
+    QLineEdit* m_currentRecord = nullptr;    // Text17
+    QPlainTextEdit* m_layoutText = nullptr;  // Text19
+    TextPanel* m_textPanel = nullptr;
+    IconsPanel* m_iconsPanel = nullptr;
+    DatabasePanel* m_database = nullptr;
+    CategoriesPanel* m_categories = nullptr;
+};

@@ -1,0 +1,39 @@
+#include "textpanel.h"
+
+#include "uitexts.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QLineEdit* framedBox(const UiTexts& texts, const QString& frameName, const QString& boxName,
+                     QVBoxLayout* into) {
+    auto* frame = new QGroupBox(texts.text(frameName));
+    frame->setObjectName(frameName);
+    auto* box = new QLineEdit(frame);
+    box->setObjectName(boxName);
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(box);
+    into->addWidget(frame);
+    return box;
+}
+
+} // namespace
+
+TextPanel::TextPanel(const UiTexts& texts, QWidget* parent)
+    : QGroupBox(parent) {
+    setObjectName(u"Frame2"_s);
+    auto* layout = new QVBoxLayout(this);
+    m_title = framedBox(texts, u"Frame7"_s, u"Text1"_s, layout);
+    m_intro = framedBox(texts, u"Frame9"_s, u"Text7"_s, layout);
+    m_about = framedBox(texts, u"Frame8"_s, u"Text8"_s, layout);
+    auto* hint = new QLabel(texts.text(u"Label27"), this);
+    hint->setObjectName(u"Label27"_s);
+    hint->setWordWrap(true);
+    layout->addWidget(hint);
+    layout->addStretch();
+}
