@@ -16,6 +16,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include <fcntl.h>
@@ -34,6 +35,8 @@ constexpr std::uint8_t kInterfaceRevision = 1;
 
 // Members are inflated and written in pieces of this size.
 constexpr std::size_t kBufferSize = std::size_t{1} << 20;
+// Folders kept open at once during a pass.
+constexpr std::size_t kMaxOpenFolders = 64;
 // Size of the buffer that UnzPassword fills, including the closing NUL.
 constexpr std::int32_t kPasswordBufferSize = 257;
 
@@ -217,8 +220,9 @@ private:
     std::vector<Member> members_;
     std::string root_;
     Fd rootFd_;
-    std::string cachedKey_;
-    Fd cachedFd_;
+    // Open folders below the root by their path ("a/b/"), so that members
+    // spread over many folders do not walk their path again each time.
+    std::unordered_map<std::string, Fd> folders_;
     bool keepAllExisting_ = false;
     std::optional<std::string> password_;
     std::unique_ptr<char[]> buffer_;
@@ -231,6 +235,7 @@ private:
     bool failed_ = false;
     bool refused_ = false;
     unsigned tempSeed_ = std::random_device{}() % 1000000u;
+    long pid_ = static_cast<long>(::getpid());
     unsigned tempCounter_ = 0;
 };
 
@@ -408,12 +413,26 @@ int Pass::folderFd(const std::vector<std::string>& parts, std::size_t count, std
         key += parts[i];
         key += '/';
     }
-    if (cachedFd_ && key == cachedKey_) {
-        return cachedFd_.get();
+    if (const auto it = folders_.find(key); it != folders_.end()) {
+        return it->second.get();
     }
+    if (folders_.size() >= kMaxOpenFolders) {
+        folders_.clear();
+    }
+    // Start from the deepest folder already open on the way.
     Fd current;
     int parent = rootFd_.get();
-    for (std::size_t i = 0; i < count; ++i) {
+    std::size_t first = 0;
+    std::string prefix;
+    for (std::size_t i = 0; i + 1 < count; ++i) {
+        prefix += parts[i];
+        prefix += '/';
+        if (const auto it = folders_.find(prefix); it != folders_.end()) {
+            parent = it->second.get();
+            first = i + 1;
+        }
+    }
+    for (std::size_t i = first; i < count; ++i) {
         const char* name = parts[i].c_str();
         if (::mkdirat(parent, name, 0777) != 0 && errno != EEXIST) {
             reason = "cannot create folder " + unz::printableName(parts[i]) + ": " +
@@ -431,9 +450,9 @@ int Pass::folderFd(const std::vector<std::string>& parts, std::size_t count, std
         current.reset(fd);
         parent = fd;
     }
-    cachedKey_ = key;
-    cachedFd_ = std::move(current);
-    return cachedFd_.get();
+    const int fd = current.get();
+    folders_.emplace(std::move(key), std::move(current));
+    return fd;
 }
 
 ZipFilePtr Pass::openMember(zip_t* za, const Member& m, std::string& reason, Outcome& failure) {
@@ -668,15 +687,18 @@ Outcome Pass::processMember(zip_t* za, const Member& m) {
     // The member goes into a new file beside its target, which replaces the
     // target only once the whole member has been read and checked.
     if (opt_.quietLevel == 0) {
-        print((m.method == ZIP_CM_STORE ? " extracting: " : "  inflating: ") + shown);
+        std::string line = m.method == ZIP_CM_STORE ? " extracting: " : "  inflating: ";
+        line += shown;
+        print(line);
     }
     std::string tempName;
     Fd out;
     for (unsigned attempt = 0; attempt < 100 && !out; ++attempt) {
         char suffix[32];
-        std::snprintf(suffix, sizeof suffix, ".unz%ld-%u", static_cast<long>(::getpid()),
-                      tempSeed_ + tempCounter_++);
-        tempName = "." + leaf.substr(0, 200) + suffix;
+        std::snprintf(suffix, sizeof suffix, ".unz%ld-%u", pid_, tempSeed_ + tempCounter_++);
+        tempName.assign(1, '.');
+        tempName.append(leaf, 0, 200);
+        tempName.append(suffix);
         out.reset(::openat(dirFd, tempName.c_str(),
                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
         if (!out && errno != EEXIST) {
@@ -699,13 +721,16 @@ Outcome Pass::processMember(zip_t* za, const Member& m) {
     }
     Outcome outcome = copyData(zf.get(), m, out.get(), reason);
     zf.reset();
+    const bool restoreMode = opt_.restorePrivileges != 0 && m.hasUnixMode;
+    const bool addExecute = m.hasUnixMode && (m.unixMode & S_IXUSR) != 0;
     if (outcome == Outcome::Done) {
+        // A plain file keeps the permissions it was created with.
         struct stat created {};
-        if (::fstat(out.get(), &created) == 0) {
+        if ((restoreMode || addExecute) && ::fstat(out.get(), &created) == 0) {
             mode_t mode = created.st_mode & 0777;
-            if (opt_.restorePrivileges != 0 && m.hasUnixMode) {
+            if (restoreMode) {
                 mode = m.unixMode & 0777;
-            } else if (m.hasUnixMode && (m.unixMode & S_IXUSR) != 0) {
+            } else if (addExecute) {
                 mode |= (mode & 0444) >> 2;
             }
             ::fchmod(out.get(), mode);

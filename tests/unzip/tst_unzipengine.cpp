@@ -124,6 +124,31 @@ private slots:
         QCOMPARE(rec.serviced[1], std::string("docs/readme.txt"));
     }
 
+    void membersSpreadOverManyFolders() {
+        // Round-robin over more folders than the engine keeps open at once,
+        // nested, so that open folders are both reused and dropped.
+        std::vector<Entry> entries;
+        QStringList expected;
+        for (int i = 0; i < 400; ++i) {
+            const QByteArray folder =
+                "f" + QByteArray::number(i % 80) + "/s" + QByteArray::number(i % 3) + "/";
+            const QByteArray name = folder + "m" + QByteArray::number(i) + ".txt";
+            entries.push_back(Entry::file(name, name));
+            expected << QString::fromLatin1(name);
+        }
+        const QString zip = path(QStringLiteral("spread.zip"));
+        QVERIFY(writeZip(zip, entries));
+        const QString dir = path(QStringLiteral("spread"));
+        Recorder rec;
+        QCOMPARE(run(menuOptions(local(zip), local(dir), false), rec), std::int32_t{UnzOk});
+        QCOMPARE(rec.prints.size(), std::size_t{800});
+        for (const QString& name : expected) {
+            QCOMPARE(readFile(dir + QLatin1Char('/') + name), name.toLatin1());
+        }
+        QStringList files = tree(dir).filter(QStringLiteral(".txt"));
+        QCOMPARE(files.size(), 400);
+    }
+
     void totalsAreWritten() {
         const QString zip = sampleArchive();
         Recorder rec;
