@@ -144,6 +144,7 @@ void DatabasePanel::showCurrentRecord() {
     for (const AppEntry& each : std::as_const(m_records))
         names.append(each.name);
     m_editor->setNames(names, m_names->currentRow());
+    emit currentRecordShown(current);
 }
 
 void DatabasePanel::refreshNames(int selectedRow) {

@@ -46,6 +46,10 @@ signals:
     // main window disables its panel selectors, the designer button and the
     // menu items that would leave the record half-edited.
     void editingChanged(bool editing);
+    // The edit fields were filled from record currentRecord (-1 or beyond the
+    // end: empty fields), after a click, an add, a delete, a move, a cancel or
+    // a file read. The main window shows the number in its Text17.
+    void currentRecordShown(int currentRecord);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

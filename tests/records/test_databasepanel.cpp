@@ -100,9 +100,12 @@ void TestDatabasePanel::startsBrowsingWithNoRecord() {
 }
 
 void TestDatabasePanel::clickingANameShowsItsRecord() {
+    QSignalSpy shown(m_panel, &DatabasePanel::currentRecordShown);
     const QRect row = list()->visualItemRect(list()->item(1));
     QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, row.center());
     QCOMPARE(m_state.currentRecord, 1);
+    QVERIFY(!shown.isEmpty());
+    QCOMPARE(shown.last().at(0).toInt(), 1);
     QCOMPARE(text(m_panel, u"Text9"_s), u"B"_s);
     QCOMPARE(text(m_panel, u"Text10"_s), u"B description"_s);
     QCOMPARE(text(m_panel, u"Text11"_s), u"B.bmp"_s);
@@ -245,12 +248,15 @@ void TestDatabasePanel::modifyWithoutACurrentRecordRefuses() {
 
 void TestDatabasePanel::deleteShowsTheRecordThatMovedUp() {
     select(1);
+    QSignalSpy shown(m_panel, &DatabasePanel::currentRecordShown);
     QVERIFY(click(m_panel, u"Command6"_s));
     QCOMPARE(namesOf(m_panel->records()), (QStringList{u"A"_s, u"C"_s}));
     QCOMPARE(entries(list()), (QStringList{u"A"_s, u"C"_s}));
     QCOMPARE(m_state.currentRecord, 1);
     QCOMPARE(text(m_panel, u"Text9"_s), u"C"_s);
     QVERIFY(list()->selectedItems().isEmpty());
+    QCOMPARE(shown.count(), 1);
+    QCOMPARE(shown.last().at(0).toInt(), 1);
     QVERIFY(!m_panel->isEditing());
 }
 
