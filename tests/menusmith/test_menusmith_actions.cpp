@@ -6,10 +6,10 @@
 
 #include <QAction>
 #include <QDialog>
-#include <QProcess>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 
