@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+
 using namespace ziptest;
 using namespace Qt::Literals::StringLiterals;
 
@@ -26,6 +28,42 @@ namespace {
 int px(int twipsValue) {
     return twips::toPixels(twipsValue, twips::perPixel());
 }
+
+// Passes every prompt on to the script, noting whether the window was
+// visible when it was asked, and lets a test act while a prompt is open.
+class ProbingPrompts : public Prompts {
+public:
+    ScriptedPrompts script;
+    QWidget* window = nullptr;
+    QList<bool> visibleAtPrompt;
+    std::function<void()> whileOpen = [] {};
+
+    Answer messageBox(const QString& text, const QString& title, Buttons buttons, Icon icon,
+                      Answer defaultButton) override {
+        note();
+        return script.messageBox(text, title, buttons, icon, defaultButton);
+    }
+    std::optional<QString> inputBox(const QString& prompt, const QString& title,
+                                    const QString& defaultText) override {
+        note();
+        return script.inputBox(prompt, title, defaultText);
+    }
+    std::optional<QString> openFileDialog(const FileDialogRequest& r) override {
+        return script.openFileDialog(r);
+    }
+    std::optional<QString> saveFileDialog(const FileDialogRequest& r) override {
+        return script.saveFileDialog(r);
+    }
+    std::optional<QColor> colourDialog(const QColor& c, const QList<QColor>& l) override {
+        return script.colourDialog(c, l);
+    }
+
+private:
+    void note() {
+        visibleAtPrompt << window->isVisible();
+        whileOpen();
+    }
+};
 
 } // namespace
 
@@ -203,6 +241,39 @@ private slots:
         prompts.expectMessageBox(Prompts::Answer::Ok, u"Error: 1"_s);
         click(w, "Command1");
         prompts.verifyAllUsed();
+    }
+
+    void windowStepsAsideForQuestionsButNotForThePassword() {
+        ProbingPrompts prompts;
+        VBUnzFrm w(VBUnzFrm::unzTexts(u"EN"), prompts);
+        prompts.window = &w;
+        const QString zip = fresh(u"aside"_s) + u".zip"_s;
+        QVERIFY(writeZip(zip, {Entry::file("a.txt", "a"),
+                               Entry::file("s.txt", "s").encrypted(ZIP_EM_AES_128, "pw")}));
+        const QString dir = fresh(u"aside"_s) + u"/"_s;
+        w.openFor(zip, dir);
+        prompts.script.expectInputBox(u"pw"_s);
+        click(w, "Command1");
+        QCOMPARE(readFile(dir + u"s.txt"_s), QByteArray("s"));
+
+        // Start pressed while a question is open does not start a pass
+        // inside the running one.
+        int nestedClicks = 0;
+        prompts.whileOpen = [&] {
+            ++nestedClicks;
+            child<QPushButton>(w, "Command1")->click();
+        };
+        prompts.script.expectMessageBox(Prompts::Answer::Yes, u"a.txt?"_s)
+            .expectMessageBox(Prompts::Answer::Yes, u"s.txt?"_s)
+            .expectInputBox(u"wrong"_s)
+            .expectMessageBox(Prompts::Answer::Ok, u"Error: 1"_s);
+        click(w, "Command1");
+        prompts.script.verifyAllUsed();
+        QCOMPARE(nestedClicks, 4);
+        // Hidden for the overwrite questions and the error box only.
+        QCOMPARE(prompts.visibleAtPrompt, (QList<bool>{true, false, false, true, false}));
+        QVERIFY(w.isVisible());
+        QCOMPARE(readFile(dir + u"s.txt"_s), QByteArray("s"));
     }
 
     void emptyExtractionPathOnlyLists() {
