@@ -172,6 +172,19 @@ private slots:
         QCOMPARE(rig.view.output, summary(rig.texts, 0, st.comp_size, 100000, factor, 2));
     }
 
+    void summaryOfAnArchiveAboveFourGigabytes() {
+        const QString zip = fresh(QStringLiteral("big")) + QStringLiteral(".zip");
+        const std::uint64_t big = (std::uint64_t{5} << 30) + 3;
+        QVERIFY(writeFile(zip, rawZip({RawEntry::file("a.bin", "x").declaring(big).zip64Sizes(),
+                                       RawEntry::file("b.bin", "y").declaring(big).zip64Sizes()})));
+        Rig rig(u"EN");
+        rig.state.option(unzoption::listOnly) = 1;
+        rig.state.zipFileName = zip;
+        QCOMPARE(rig.binding.UnzRun(), 0);
+        QCOMPARE(rig.view.output, summary(rig.texts, 0, 2, 2 * big, 100, 2));
+        QVERIFY(rig.view.output.contains(u"Total Size      : 10737418246\r\n"_s));
+    }
+
     void listingPassCountsAndDrawsNothing() {
         Rig rig(u"EN");
         rig.state.option(unzoption::listOnly) = 1;
