@@ -1,7 +1,9 @@
 #include "formfixture.h"
 #include "menuface.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -35,6 +37,8 @@ private slots:
     void fixedNamesFoundInAnyCase();
     void discFolderIsCurrentAndButtonsDisabled();
     void damagedFilesNeverStopTheWindow();
+    void aboutShowsTheFileTextAndCredit();
+    void closingStopsTheSound();
 };
 
 namespace {
@@ -299,6 +303,31 @@ void TestStartup::damagedFilesNeverStopTheWindow() {
         f.form->face()->installButton()->click();
         f.form->face()->extraButton()->click();
     }
+}
+
+void TestStartup::aboutShowsTheFileTextAndCredit() {
+    FormFixture f;
+    f.disc.writeConfig({u"[ABOU]Disc by us"_s});
+    QVERIFY(!f.load(u"EN"_s));
+    QAction* about = f.form->findChild<QAction*>(u"About"_s);
+    QVERIFY(about);
+    QCOMPARE(about->text(), u"About"_s);
+    about->trigger();
+    auto* box = f.form->findChild<QDialog*>(u"frmAbout"_s);
+    QVERIFY(box && box->isVisible());
+    QCOMPARE(box->findChild<QLabel*>(u"Label2"_s)->text(), u"Disc by us"_s);
+    QCOMPARE(box->findChild<QLabel*>(u"Label3"_s)->text(), f.form->texts().aboutCredit);
+    box->close();
+}
+
+void TestStartup::closingStopsTheSound() {
+    FormFixture f;
+    f.disc.writeConfig({u"[TITL]x"_s});
+    QVERIFY(!f.load());
+    f.form->show();
+    f.form->close();
+    // Sent even when no sound was opened; the answers are not looked at.
+    QCOMPARE(f.sound.commands(), QStringList({u"stop sound"_s, u"close sound"_s}));
 }
 
 QTEST_MAIN(TestStartup)
