@@ -250,21 +250,44 @@ bool DesignerWindow::setWindowTwips(const WindowTwips& window) {
     return true;
 }
 
+QSize DesignerWindow::frameMargins() const {
+    return frameGeometry().size() - geometry().size();
+}
+
 void DesignerWindow::placeWindow() {
     // Qt places a window by its frame but sizes it by its client area.
-    const int frameWidth = frameGeometry().width() - geometry().width();
-    const int frameHeight = frameGeometry().height() - geometry().height();
+    m_placing = true;
+    const QSize margins = frameMargins();
     move(toWholePixels(m_window.left, m_twipsPerPixel),
          toWholePixels(m_window.top, m_twipsPerPixel));
-    resize(std::max(1, toWholePixels(m_window.width, m_twipsPerPixel) - frameWidth),
-           std::max(1, toWholePixels(m_window.height, m_twipsPerPixel) - frameHeight));
+    resize(std::max(1, toWholePixels(m_window.width, m_twipsPerPixel) - margins.width()),
+           std::max(1, toWholePixels(m_window.height, m_twipsPerPixel) - margins.height()));
     m_placedFrame = frameGeometry();
+    m_placedMargins = frameMargins();
+    m_placing = false;
+}
+
+void DesignerWindow::placeAgainIfTheFrameChanged() {
+    // A window manager may put its frame around the window only after it is
+    // shown; the outer size must still be the one set, not grow by the frame.
+    if (!m_placing && isVisible() && frameMargins() != m_placedMargins &&
+        frameGeometry().size() != m_placedFrame.size())
+        placeWindow();
 }
 
 void DesignerWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    // The frame is known now; the outer size must still be the one set.
     placeWindow();
+}
+
+void DesignerWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    placeAgainIfTheFrameChanged();
+}
+
+void DesignerWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    placeAgainIfTheFrameChanged();
 }
 
 void DesignerWindow::closeEvent(QCloseEvent* event) {

@@ -51,12 +51,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void loadFixedPictures();
     void loadPictureUnlessUnset(FacePicture which, const QString& storedPath);
     void applyWindowLine(LayoutProperty property, double value);
     void placeWindow();
+    QSize frameMargins() const;
+    void placeAgainIfTheFrameChanged();
     void watchForPicks();
     std::optional<LayoutObjectId> pickTarget(QObject* watched) const;
 
@@ -65,6 +69,8 @@ private:
     int m_frameHeight = 0;
     qreal m_twipsPerPixel = 15;
     WindowTwips m_window;
-    QRect m_placedFrame; // where the platform put the window when it was last placed
+    QRect m_placedFrame;   // where the platform put the window when it was last placed
+    QSize m_placedMargins; // the frame around the client area at that time
+    bool m_placing = false;
     QString m_pictureFolder;
 };

@@ -9,7 +9,9 @@
 #include "topmost.h"
 #include "uitexts.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -96,6 +98,8 @@ private slots:
     void openPassCapturesTheLayoutWithoutShowingAnything();
     void openPassKeepsTheLayoutWhenTheFileIsGone();
     void selectionSurvivesReopening();
+    void projectFileOfTheFilePanelIsRead();
+    void aboutOpensTheEditorsAboutBox();
 
     void arrowsMoveByTheGrid();
     void halfPixelGridIsWrittenRounded();
@@ -111,6 +115,7 @@ private slots:
     void textColourOnlyForListAndTextPanel();
     void backgroundPictureInASubfolderIsStoredRelative();
     void backgroundThatIsNoPictureIsRefused();
+    void backgroundOutsideTheProjectKeepsItsFullPath();
     void factoryRestoreThenApply();
     void factoryRestoreNeedsConfirmation();
     void modificatorStepsDownAroundEveryPrompt();
@@ -388,6 +393,28 @@ void TestModificator::selectionSurvivesReopening() {
     QCOMPARE(face().controlGeometry(Id::ExploreButton).left, 570.0);
 }
 
+void TestModificator::projectFileOfTheFilePanelIsRead() {
+    const ConfigWriteResult written =
+        writeConfig(sampleConfig(), u"[CO1T]7"_s, m_dir->filePath(u"Other.ini"_s));
+    QVERIFY(written.ok);
+    m_state.projectFile = m_dir->filePath(u"Other.ini"_s);
+    m_designer->captureLayout();
+    QCOMPARE(layoutValue(m_state.layoutText, u"[CO1T]"_s), u"7"_s);
+}
+
+void TestModificator::aboutOpensTheEditorsAboutBox() {
+    openDesigner();
+    auto* about = form1().findChild<QAction*>(u"About"_s);
+    QVERIFY(about);
+    QCOMPARE(about->text(), u"About"_s);
+    about->trigger();
+    auto* box = form1().findChild<QDialog*>(u"frmAbout"_s);
+    QVERIFY(box);
+    QVERIFY(box->isVisible());
+    QVERIFY(!box->isModal());
+    QVERIFY(m_desktop.calls().isEmpty());
+}
+
 void TestModificator::arrowsMoveByTheGrid() {
     openDesigner();
     pick(Id::InstallButton);
@@ -622,6 +649,17 @@ void TestModificator::backgroundThatIsNoPictureIsRefused() {
         .expectMessageBox(Answer::Ok, u"non è un'immagine"_s);
     click("Command15");
     QCOMPARE(form3().findChild<QLineEdit*>(u"Text2"_s)->text(), QString());
+}
+
+void TestModificator::backgroundOutsideTheProjectKeepsItsFullPath() {
+    QTemporaryDir elsewhere;
+    const QString picture = writePicture(elsewhere.filePath(u"far.bmp"_s), {8, 8}, Qt::blue);
+    openDesigner();
+    m_script->expectOpenFile(picture);
+    click("Command15");
+    // Not cut down to a name that would point into the project folder.
+    QCOMPARE(form3().findChild<QLineEdit*>(u"Text2"_s)->text(), QDir::toNativeSeparators(picture));
+    QCOMPARE(face().picture(FacePicture::Background).size(), QSize(8, 8));
 }
 
 void TestModificator::factoryRestoreThenApply() {
