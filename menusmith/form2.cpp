@@ -3,6 +3,10 @@
 #include "categoriespanel.h"
 #include "databasepanel.h"
 #include "iconspanel.h"
+// layoutdesigner.h needs its two windows complete.
+#include "designerwindow.h"
+#include "layoutdesigner.h"
+#include "modificatorwindow.h"
 #include "textpanel.h"
 
 #include <clickablelabel.h>
@@ -60,6 +64,9 @@ Form2::Form2(const QString& language, Prompts& prompts, Desktop& desktop,
     connectPanels();
     applyCaptions();
     applyTooltips();
+    // Made after the captions: its windows carry control names of their own.
+    m_designer = std::make_unique<LayoutDesigner>(m_state, m_texts, m_prompts, m_desktop, this);
+    connect(m_designer.get(), &LayoutDesigner::closed, this, &Form2::refreshLayoutText);
     refreshLayoutText();
     selectPanel(Panel::File);
 }

@@ -10,6 +10,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include <memory>
+
 class CategoriesPanel;
 class DatabasePanel;
 class Desktop;
@@ -70,6 +72,7 @@ public:
     QList<AppEntry> records() const;
     DatabasePanel* databasePanel() const { return m_database; }
     CategoriesPanel* categoriesPanel() const { return m_categories; }
+    LayoutDesigner* designer() const { return m_designer.get(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -112,4 +115,5 @@ private:
     IconsPanel* m_iconsPanel = nullptr;
     DatabasePanel* m_database = nullptr;
     CategoriesPanel* m_categories = nullptr;
+    std::unique_ptr<LayoutDesigner> m_designer;
 };

@@ -2,7 +2,11 @@
 // box and the maker's links.
 #include "form2.h"
 
+// layoutdesigner.h needs its two windows complete.
+#include "designerwindow.h"
+#include "layoutdesigner.h"
 #include "menulocator.h"
+#include "modificatorwindow.h"
 
 #include <aboutbox.h>
 #include <desktop.h>
@@ -21,9 +25,14 @@ void Form2::openDesigner() {
         message(m_texts.text(u"txtOpenOrCreate"));
         return;
     }
+    m_designer->open();
 }
 
-void Form2::captureLayout() {}
+// The open pass: the designer reads the file's layout section and leaves it,
+// completed by its built-in placement, in layoutText.
+void Form2::captureLayout() {
+    m_designer->captureLayout();
+}
 
 QString Form2::testRunCommandLine() const {
     return menuCommandLine(m_state.projectFolder, m_programFolder);

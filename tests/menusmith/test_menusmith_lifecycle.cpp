@@ -2,6 +2,9 @@
 
 #include "categoriespanel.h"
 #include "databasepanel.h"
+#include "designerwindow.h"
+#include "layoutdesigner.h"
+#include "modificatorwindow.h"
 
 #include <configwriter.h>
 #include <layoutblock.h>
@@ -319,7 +322,7 @@ private slots:
         QCOMPARE(EditorFixture::readFile(f.discFile(u"config.ini"_s)), original);
     }
 
-    void aFileWithoutLayoutKeepsNone() {
+    void aFileWithoutLayoutGetsTheBuiltInPlacement() {
         EditorFixture f;
         ConfigWriteResult result;
         ConfigFile config = fullProject();
@@ -327,10 +330,28 @@ private slots:
         const QByteArray original = formatConfig(config, u"NO"_s, &result);
         EditorFixture::writeFile(f.discFile(u"config.ini"_s), original);
         f.openThroughDialog(f.discFile(u"config.ini"_s));
-        QCOMPARE(f.window->state().layoutText, u"NO"_s);
+        // The open pass through the designer fills in every layout line.
+        const QString layout = f.window->state().layoutText;
+        QCOMPARE(layout.count(u"\r\n"_s), 43);
+        QVERIFY(layout.startsWith(u"[CO1T]"_s));
+        QCOMPARE(f.child<QPlainTextEdit>(u"Text19"_s)->toPlainText(),
+                 QString(layout).remove(u'\r'));
+        QVERIFY(!f.window->state().layoutApply);
         f.prompts.expectMessageBox(Prompts::Answer::Ok);
         f.window->saveProject();
-        QCOMPARE(EditorFixture::readFile(f.discFile(u"config.ini"_s)), original);
+        const QByteArray saved = EditorFixture::readFile(f.discFile(u"config.ini"_s));
+        QVERIFY(saved.startsWith(original));
+        QCOMPARE(saved.mid(original.size()), layout.toLatin1() + "\r\n");
+    }
+
+    void theDesignerOpensOnlyWithAProject() {
+        EditorFixture f;
+        EditorFixture::writeFile(f.discFile(u"config.ini"_s), "[TITL]x\r\n");
+        f.openThroughDialog(f.discFile(u"config.ini"_s));
+        f.window->show();
+        f.window->openDesigner();
+        QVERIFY(f.window->designer()->isOpen());
+        QVERIFY(f.window->isHidden());
     }
 
     void exitAnsweredNoKeepsRunning() {
