@@ -87,13 +87,18 @@ void DesignerWindow::watchForPicks() {
     for (const auto& [button, id] : buttons)
         connect(button, &QPushButton::clicked, this, [this, id] { emit picked(id); });
 
-    for (QWidget* watched :
-         {static_cast<QWidget*>(m_face), static_cast<QWidget*>(m_face->appPictureFrame()),
-          static_cast<QWidget*>(m_face->appPicture()), static_cast<QWidget*>(m_face->logoFrame()),
-          static_cast<QWidget*>(m_face->logo()), static_cast<QWidget*>(m_face->appList()),
-          m_face->appList()->viewport(), static_cast<QWidget*>(m_face->textPanel()),
-          m_face->textPanel()->viewport()})
-        watched->installEventFilter(this);
+    // The list and the text panel take their mouse events in their viewports.
+    const QList<QWidget*> watched{m_face,
+                                  m_face->appPictureFrame(),
+                                  m_face->appPicture(),
+                                  m_face->logoFrame(),
+                                  m_face->logo(),
+                                  m_face->appList(),
+                                  m_face->appList()->viewport(),
+                                  m_face->textPanel(),
+                                  m_face->textPanel()->viewport()};
+    for (QWidget* widget : watched)
+        widget->installEventFilter(this);
 }
 
 std::optional<LayoutObjectId> DesignerWindow::pickTarget(QObject* watched) const {

@@ -90,20 +90,23 @@ void ModificatorWindow::buildControls() {
             [this](int value) { m_grid->setText(QString::number(value)); });
 
     sizeGrid->addWidget(label("Label4", u"POSIZIONE"_s, sizeFrame), 2, 0, 1, 3);
-    const std::pair<const char*, GridAction> arrows[] = {
-        {"Command1", GridAction::Up},       {"Command2", GridAction::Down},
-        {"Command3", GridAction::Left},     {"Command4", GridAction::Right},
-        {"Command5", GridAction::Taller},   {"Command6", GridAction::Shorter},
-        {"Command7", GridAction::Narrower}, {"Command8", GridAction::Wider},
+    // The four moves as a cross, the sizes below them.
+    struct Arrow {
+        const char* name;
+        GridAction action;
+        int row;
+        int column;
     };
-    // Where each arrow stands: the four moves as a cross, the sizes below.
-    const int rows[] = {3, 5, 4, 4, 6, 7, 8, 8};
-    const int columns[] = {1, 1, 0, 2, 1, 1, 1, 2};
-    for (std::size_t i = 0; i < std::size(arrows); ++i) {
-        QPushButton* arrow = button(arrows[i].first, sizeFrame);
-        sizeGrid->addWidget(arrow, rows[i], columns[i]);
-        connect(arrow, &QPushButton::clicked, this,
-                [this, action = arrows[i].second] { step(action); });
+    const Arrow arrows[] = {
+        {"Command1", GridAction::Up, 3, 1},       {"Command2", GridAction::Down, 5, 1},
+        {"Command3", GridAction::Left, 4, 0},     {"Command4", GridAction::Right, 4, 2},
+        {"Command5", GridAction::Taller, 6, 1},   {"Command6", GridAction::Shorter, 7, 1},
+        {"Command7", GridAction::Narrower, 8, 1}, {"Command8", GridAction::Wider, 8, 2},
+    };
+    for (const Arrow& arrow : arrows) {
+        QPushButton* b = button(arrow.name, sizeFrame);
+        sizeGrid->addWidget(b, arrow.row, arrow.column);
+        connect(b, &QPushButton::clicked, this, [this, action = arrow.action] { step(action); });
     }
     sizeGrid->addWidget(label("Label2", u"+ ALTO"_s, sizeFrame), 6, 0);
     sizeGrid->addWidget(label("Label5", u"+ CORTO"_s, sizeFrame), 7, 0);
