@@ -198,6 +198,8 @@ private slots:
         QVERIFY(!child<QLabel>(w, "Label3")->isVisible());
         QVERIFY(!child<QFrame>(w, "Picture1")->isVisible());
         QVERIFY(w.unzState().infoCollapsed);
+        // A listing that counted nothing keeps the earlier total.
+        QCOMPARE(w.unzState().memberTotal, 3.0);
         // The last step of Start still sets the label.
         QCOMPARE(child<QLabel>(w, "Label3")->text(), u"100"_s);
         QVERIFY(output(w).startsWith(u"\n----------------------------\nCommenti: 0\n"_s));
