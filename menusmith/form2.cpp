@@ -201,8 +201,8 @@ void Form2::buildMenus() {
     };
 
     QMenu* file = addMenu(u"file"_s);
-    QAction* newItem = addItem(file, u"nuovo"_s, QKeySequence(u"Ctrl+N"_s), &Form2::newProject);
-    QAction* loadItem = addItem(file, u"load"_s, QKeySequence(u"Ctrl+A"_s), &Form2::openProject);
+    addItem(file, u"nuovo"_s, QKeySequence(u"Ctrl+N"_s), &Form2::newProject);
+    addItem(file, u"load"_s, QKeySequence(u"Ctrl+A"_s), &Form2::openProject);
     addSeparator(file, u"mnuFileBar1"_s);
     QAction* saveItem = addItem(file, u"save"_s, QKeySequence(u"Ctrl+S"_s), &Form2::saveProject);
     addSeparator(file, u"fg"_s);
@@ -235,8 +235,9 @@ void Form2::buildMenus() {
     addItem(help, u"WebPage"_s, QKeySequence(), [this] { openLink(u"WebPage"_s); });
     addItem(help, u"Aggiornamenti"_s, QKeySequence(), [this] { openLink(u"Aggiornamenti"_s); });
 
+    // New, Open and Exit stay available while a record is edited.
     m_lockedActions = m_panelActions;
-    m_lockedActions << newItem << loadItem << saveItem << testItem << designerItem;
+    m_lockedActions << saveItem << testItem << designerItem;
 }
 
 void Form2::connectPanels() {
@@ -245,6 +246,8 @@ void Form2::connectPanels() {
     connect(m_categories, &CategoriesPanel::categoriesShownChanged, m_database,
             &DatabasePanel::setCategoriesShown);
     connect(m_database, &DatabasePanel::editingChanged, this, &Form2::setEditing);
+    connect(m_database, &DatabasePanel::currentRecordShown, this,
+            [this](int record) { m_currentRecord->setText(QString::number(record)); });
 }
 
 // Every caption of the window comes from the language table, the embedded

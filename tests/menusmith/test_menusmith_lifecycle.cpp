@@ -9,9 +9,12 @@
 #include <configwriter.h>
 #include <layoutblock.h>
 
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
 using namespace Qt::StringLiterals;
@@ -352,6 +355,33 @@ private slots:
         f.window->openDesigner();
         QVERIFY(f.window->designer()->isOpen());
         QVERIFY(f.window->isHidden());
+    }
+
+    void editingARecordLocksThePanelsButNotTheFileMenu() {
+        EditorFixture f;
+        EditorFixture::writeFile(f.discFile(u"config.ini"_s), "[NOME]One\r\n[NOME]Two\r\n");
+        f.openThroughDialog(f.discFile(u"config.ini"_s));
+        QCOMPARE(f.child<QLineEdit>(u"Text17"_s)->text(), u"-1"_s);
+        f.window->selectPanel(Form2::Panel::Database);
+        f.child<QListWidget>(u"List2"_s)->setCurrentRow(1);
+        QCOMPARE(f.window->state().currentRecord, 1);
+        QCOMPARE(f.child<QLineEdit>(u"Text17"_s)->text(), u"1"_s);
+
+        f.child<QPushButton>(u"Command4"_s)->click();
+        QVERIFY(f.window->databasePanel()->isEditing());
+        for (const auto name :
+             {u"Option1", u"Option2", u"Option3", u"Option4", u"Option5", u"Command13"})
+            QVERIFY(!f.child<QWidget>(QString::fromUtf16(name))->isEnabled());
+        for (const auto name : {u"file2", u"Configurazionetesto", u"icone", u"categorie",
+                                u"database", u"AspettoGrafico", u"save", u"testamenu2"})
+            QVERIFY(!f.window->findChild<QAction*>(QString::fromUtf16(name))->isEnabled());
+        for (const auto name : {u"nuovo", u"load", u"esci", u"Readme", u"Aboutbox"})
+            QVERIFY(f.window->findChild<QAction*>(QString::fromUtf16(name))->isEnabled());
+
+        f.child<QPushButton>(u"Command99"_s)->click();
+        QVERIFY(!f.window->databasePanel()->isEditing());
+        QVERIFY(f.child<QWidget>(u"Option1"_s)->isEnabled());
+        QVERIFY(f.window->findChild<QAction*>(u"save"_s)->isEnabled());
     }
 
     void exitAnsweredNoKeepsRunning() {
