@@ -98,10 +98,9 @@ QString newProjectLine(const QDate& date) {
 bool writeNewProject(const QString& path, const QDate& date, QString* errorMessage) {
     // A date form with characters outside the code page falls back to ISO.
     const QString line = newProjectLine(date);
-    const QByteArray bytes =
-        cp1252::encode(QString(line + u"\r\n"_s))
-            .value_or(QByteArray("Nuovo file config.ini creato il ") +
-                      date.toString(Qt::ISODate).toLatin1() + "\r\n");
+    const QByteArray bytes = cp1252::encode(QString(line + u"\r\n"_s))
+                                 .value_or(QByteArray("Nuovo file config.ini creato il ") +
+                                           date.toString(Qt::ISODate).toLatin1() + "\r\n");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         if (errorMessage)
