@@ -59,7 +59,8 @@ void Form2::testRun() {
         message(m_texts.text(u"txtMenuMissing") + u'\r' + places.join(u"\r"_s));
         return;
     }
-    m_desktop.startProgram(commandLine, m_state.projectFolder);
+    if (!m_desktop.startProgram(commandLine, m_state.projectFolder))
+        message(m_texts.text(u"txtMenuNotStarted") + u'\r' + commandLine);
 }
 
 void Form2::openHelp() {

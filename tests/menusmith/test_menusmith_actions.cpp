@@ -94,6 +94,17 @@ private slots:
         QVERIFY(f.desktop.calls().isEmpty());
     }
 
+    void aMenuThatDoesNotStartIsReported() {
+        EditorFixture f;
+        openEmptyProject(f);
+        makeProgram(f.binFolder() + u"menu"_s);
+        f.desktop.setResult(RecordingDesktop::Action::StartProgram, false);
+        f.prompts.expectMessageBox(Prompts::Answer::Yes)
+            .expectMessageBox(Prompts::Answer::Ok, u"Il programma menu non è partito."_s);
+        f.window->testRun();
+        QCOMPARE(f.desktop.calls().size(), 1);
+    }
+
     void helpIsBesideTheEditorNotTheProject() {
         EditorFixture f;
         openEmptyProject(f);
