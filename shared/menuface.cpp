@@ -3,6 +3,7 @@
 #include "configpath.h"
 #include "layoutnumbers.h"
 #include "pictureloader.h"
+#include "picturebutton.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -54,7 +55,7 @@ QLabel* makePicture(const QString& name, QWidget* frame) {
 }
 
 QPushButton* makeButton(const QString& name, QWidget* parent) {
-    auto* button = new QPushButton(parent);
+    auto* button = new PictureButton(parent);
     button->setObjectName(name);
     button->setAutoFillBackground(true);
     return button;

@@ -44,7 +44,7 @@ bool writeFile(const QString& relative, const QByteArray& bytes, bool executable
 bool savePicture(const QString& relative, const QImage& image) {
     const QString path = QDir(g_folder).filePath(relative);
     QDir().mkpath(QFileInfo(path).path());
-    const QImage indexed = image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+    const QImage indexed = image.convertToFormat(QImage::Format_Indexed8, Qt::DiffuseDither);
     if (!indexed.save(path, "BMP"))
         return fail(QStringLiteral("cannot write ") + path);
     return true;
@@ -64,6 +64,32 @@ QImage gradientPicture(QSize size, QColor from, QColor to, const QString& text, 
     painter.setFont(font);
     painter.setPen(Qt::white);
     painter.drawText(image.rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap, text);
+    return image;
+}
+
+// The window's background: a light wash with the disc's name where the
+// designed window leaves room above the list.
+QImage backgroundPicture() {
+    QImage image(750, 620, QImage::Format_RGB32);
+    QPainter painter(&image);
+    QLinearGradient wash(0, 0, 0, 620);
+    wash.setColorAt(0, QColor(225, 235, 248));
+    wash.setColorAt(1, QColor(245, 245, 240));
+    painter.fillRect(image.rect(), wash);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font = painter.font();
+    font.setPointSize(22);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(QColor(20, 60, 140));
+    painter.drawText(QRect(16, 16, 520, 40), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Demo disc"));
+    font.setPointSize(11);
+    font.setBold(false);
+    painter.setFont(font);
+    painter.setPen(QColor(60, 60, 80));
+    painter.drawText(QRect(16, 52, 520, 24), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Programs, documents, archives and links in one window"));
     return image;
 }
 
@@ -131,12 +157,20 @@ bool writeZip(const QString& relative, const QList<std::pair<QByteArray, QByteAr
         keep.append(content);
         zip_source_t* source =
             zip_source_buffer(archive, keep.last().constData(), zip_uint64_t(content.size()), 0);
-        if (!source || zip_file_add(archive, name.constData(), source,
-                                    ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8) < 0) {
+        const zip_int64_t index = source ? zip_file_add(archive, name.constData(), source,
+                                                        ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8)
+                                         : -1;
+        if (index < 0) {
             zip_source_free(source);
             zip_discard(archive);
             return fail(QStringLiteral("cannot add to ") + path);
         }
+        // A fixed time keeps the archive the same on every run; scripts keep
+        // their execute bits.
+        const zip_uint64_t member = zip_uint64_t(index);
+        zip_file_set_mtime(archive, member, time_t(1796774400), 0); // 2026-12-09
+        const zip_uint32_t mode = name.endsWith(".sh") ? 0100755 : 0100644;
+        zip_file_set_external_attributes(archive, member, 0, ZIP_OPSYS_UNIX, mode << 16);
     }
     if (zip_close(archive) != 0) {
         zip_discard(archive);
@@ -230,6 +264,7 @@ ConfigFile demoConfig() {
 
 // A few colours of the window; positions stay as designed.
 const char* const kLayoutLines = "[FO1C]15790320\r\n"
+                                 "[BKGR]pictures\\background.bmp\r\n"
                                  "[LS2C]16777215\r\n"
                                  "[LS2F]8388608\r\n"
                                  "[TX1C]15400959\r\n"
@@ -257,6 +292,7 @@ int main(int argc, char* argv[]) {
     ok &= savePicture(QStringLiteral("splash.bmp"),
                       gradientPicture({480, 300}, QColor(10, 30, 80), QColor(60, 140, 200),
                                       QStringLiteral("Demo disc\n\nclick to skip"), 26));
+    ok &= savePicture(QStringLiteral("pictures/background.bmp"), backgroundPicture());
     ok &= savePicture(QStringLiteral("pictures/icon.bmp"),
                       gradientPicture({32, 32}, QColor(200, 60, 50), QColor(240, 160, 60),
                                       QStringLiteral("D"), 14));
