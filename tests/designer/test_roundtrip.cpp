@@ -1,16 +1,18 @@
 #include "designerfixture.h"
 #include "designerwindow.h"
 #include "editorstate.h"
+#include "form1.h"
 #include "layoutdesigner.h"
 #include "modificatorwindow.h"
 #include "recordingdesktop.h"
+#include "recordingsound.h"
 #include "scriptedprompts.h"
 #include "uitexts.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
-#include <QMainWindow>
-#include <QMenuBar>
 #include <QPushButton>
 
 #include <memory>
@@ -27,38 +29,6 @@ struct Shown {
     ConfigColour back;
     ConfigColour text;
     friend bool operator==(const Shown&, const Shown&) = default;
-};
-
-// The menu window as the menu shows it: the face at the menu's own built-in
-// placement below a menu bar, the file's layout lines applied in order, the
-// outer size taken from [FO1W] and [FO1H] plus the menu's frame measure.
-class MenuWindowStandIn : public QMainWindow {
-public:
-    MenuWindowStandIn() {
-        face = new MenuFace(kMenuPlacement, this);
-        setCentralWidget(face);
-        menuBar()->addAction(u"About"_s);
-    }
-
-    void showFile(const ConfigFile& config, int frameHeight) {
-        show();
-        QVERIFY(QTest::qWaitForWindowExposed(this));
-        QSize outer = frameGeometry().size();
-        for (const LayoutLine& line : config.layout.lines) {
-            const LayoutLineResult result = face->applyLayoutLine(line.key, line.value);
-            if (result.outcome != LayoutLineResult::Outcome::ForWindow)
-                continue;
-            if (result.property == LayoutProperty::Width)
-                outer.setWidth(qRound(result.value));
-            if (result.property == LayoutProperty::Height)
-                outer.setHeight(qRound(result.value) + frameHeight);
-        }
-        const QSize frame = frameGeometry().size() - geometry().size();
-        resize(outer - frame);
-        face->centrePictures();
-    }
-
-    MenuFace* face = nullptr;
 };
 
 Shown shownOf(const MenuFace& face, Id id) {
@@ -151,14 +121,31 @@ void TestRoundTrip::menuShowsWhatTheDesignerShowed() {
     const ConfigReadResult saved = readConfig(configPath);
     QVERIFY(saved.config);
     QCOMPARE(saved.config->apps, opened.config->apps);
-    MenuWindowStandIn menu;
-    menu.showFile(*saved.config, measureFrameHeight(u"Form2"_s));
+    // The menu's own window on the saved disc.
+    RecordingSound sound;
+    Form1::Options options;
+    options.discFolder = dir.path();
+    Form1 menu(options, desktop, sound);
+    QVERIFY(!menu.load());
+    menu.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&menu));
+    MenuFace& face = *menu.face();
     for (int i = 0; i < kLayoutControlCount; ++i) {
-        const Shown shown = shownOf(*menu.face, Id(i));
-        QVERIFY2(shown == designed[i], layoutObject(Id(i)).controlName.latin1());
+        Shown expected = designed[i];
+        if (Id(i) == Id::AppList && menu.categoriesEnabled()) {
+            // With categories on, the drop-down takes the list's top.
+            const int comboHeight = face.categoryBox()->height();
+            QCOMPARE(face.categoryBox()->geometry(),
+                     QRect(expected.rect.topLeft(), QSize(expected.rect.width(), comboHeight)));
+            expected.rect.adjust(0, comboHeight, 0, 0);
+        }
+        const Shown shown = shownOf(face, Id(i));
+        QVERIFY2(shown == expected, layoutObject(Id(i)).controlName.latin1());
     }
-    QCOMPARE(menu.face->windowColour(), designedWindowColour);
-    QCOMPARE(menu.face->size(), designedClient);
+    QCOMPARE(face.windowColour(), designedWindowColour);
+    QCOMPARE(face.size(), designedClient);
+    QCOMPARE(menu.outerSize().height() - menu.frameHeight(), designedClient.height());
+    QDir::setCurrent(QDir::tempPath());
 }
 
 QTEST_MAIN(TestRoundTrip)
