@@ -34,7 +34,8 @@ test: test-build
 bench: build
 	@cmake -S . -B $(BUILD) -DMENU_BUILD_BENCH=ON >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
-	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+	@for b in $$(find $(BUILD)/bench -type f -executable -name 'bench_*' | sort); do \
+		echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
 
 # libFuzzer needs clang: `make fuzz` builds the targets and runs each for FUZZ_SECONDS.
 FUZZ_SECONDS ?= 60

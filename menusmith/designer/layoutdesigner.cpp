@@ -27,6 +27,12 @@ LayoutDesigner::~LayoutDesigner() {
     delete m_designer.data();
 }
 
+bool LayoutDesigner::isOpen() const { return m_designer != nullptr; }
+
+DesignerWindow* LayoutDesigner::designerWindow() const { return m_designer; }
+
+ModificatorWindow* LayoutDesigner::modificator() const { return m_modificator; }
+
 void LayoutDesigner::open() {
     if (!m_state.hasProject()) {
         m_prompts.messageBox(m_texts.text(u"txtOpenOrCreate"), m_texts.text(u"txtAttention"),

@@ -31,9 +31,10 @@ public:
     // placement, in layoutText.
     void captureLayout();
 
-    bool isOpen() const { return m_designer != nullptr; }
-    DesignerWindow* designerWindow() const { return m_designer; }
-    ModificatorWindow* modificator() const { return m_modificator; }
+    // Out of line: the windows are only declared here.
+    bool isOpen() const;
+    DesignerWindow* designerWindow() const;
+    ModificatorWindow* modificator() const;
 
 signals:
     // The design has ended and the editor window is back.
