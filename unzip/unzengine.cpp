@@ -35,6 +35,8 @@ constexpr std::uint8_t kInterfaceRevision = 1;
 
 // Members are inflated and written in pieces of this size.
 constexpr std::size_t kBufferSize = std::size_t{1} << 20;
+// Archives up to this size are read into memory for an extraction pass.
+constexpr std::uint64_t kInMemoryArchiveLimit = std::uint64_t{64} << 20;
 // Folders kept open at once during a pass.
 constexpr std::size_t kMaxOpenFolders = 64;
 // Size of the buffer that UnzPassword fills, including the closing NUL.
@@ -176,6 +178,48 @@ struct ZipFileCloser {
 using ZipPtr = std::unique_ptr<zip_t, ZipCloser>;
 using ZipFilePtr = std::unique_ptr<zip_file_t, ZipFileCloser>;
 
+// Reads exactly size bytes of the file into data.
+bool readWholeFile(const char* path, std::uint64_t size, std::unique_ptr<char[]>& data) {
+    Fd fd(::open(path, O_RDONLY | O_CLOEXEC));
+    if (!fd) {
+        return false;
+    }
+    data = std::make_unique_for_overwrite<char[]>(static_cast<std::size_t>(size));
+    std::uint64_t done = 0;
+    while (done < size) {
+        const ssize_t n =
+            ::read(fd.get(), data.get() + done, static_cast<std::size_t>(size - done));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            data.reset();
+            return false;
+        }
+        done += static_cast<std::uint64_t>(n);
+    }
+    return true;
+}
+
+// The archive over bytes in memory, which the caller keeps alive.
+ZipPtr openInMemory(const char* data, std::uint64_t size, int& error) {
+    zip_error_t zerr;
+    zip_error_init(&zerr);
+    ZipPtr za;
+    zip_source_t* source = zip_source_buffer_create(data, size, 0, &zerr);
+    if (source != nullptr) {
+        za.reset(zip_open_from_source(source, ZIP_RDONLY, &zerr));
+        if (!za) {
+            zip_source_free(source);
+        }
+    }
+    if (!za) {
+        error = zip_error_code_zip(&zerr);
+    }
+    zip_error_fini(&zerr);
+    return za;
+}
+
 // How a member ended.
 enum class Outcome { Done, Kept, Failed, Refused, DiskFull };
 
@@ -218,6 +262,8 @@ private:
     const UnzOptions& opt_;
     UnzCallbacks* cb_;
     std::vector<Member> members_;
+    // The archive's bytes when it is read into memory; outlives the zip_t.
+    std::unique_ptr<char[]> archiveData_;
     std::string root_;
     Fd rootFd_;
     // Open folders below the root by their path ("a/b/"), so that members
@@ -832,7 +878,15 @@ std::int32_t Pass::run(std::int32_t includeCount, const UnzNameList* includeList
     int error = 0;
     ZipPtr za;
     if (S_ISREG(st.st_mode) && st.st_size > 0) {
-        za.reset(zip_open(opt_.zipFileName, ZIP_RDONLY, &error));
+        const auto size = static_cast<std::uint64_t>(st.st_size);
+        // An extraction pass reads the whole archive anyway; read in one go,
+        // libzip's many small reads and seeks become memory accesses.
+        if (opt_.listOnly == 0 && size <= kInMemoryArchiveLimit &&
+            readWholeFile(opt_.zipFileName, size, archiveData_)) {
+            za = openInMemory(archiveData_.get(), size, error);
+        } else {
+            za.reset(zip_open(opt_.zipFileName, ZIP_RDONLY, &error));
+        }
     }
     if (!za) {
         const bool unreadable = error == ZIP_ER_OPEN || error == ZIP_ER_READ;
