@@ -13,6 +13,8 @@ namespace {
 // How long the window manager gets to put a frame around the window. Without
 // a frame after this, the platform has none to report.
 constexpr int kFrameWaitMs = 400;
+// How long a frame may still come after the window is exposed.
+constexpr int kAfterExposeMs = 20;
 
 bool frameReported(const QMainWindow& window) {
     return window.frameGeometry().size() != window.geometry().size();
@@ -38,12 +40,19 @@ FrameMeasure measureFrame(const QString& windowObjectName) {
     window.move(-2000, (screenHeight - window.height()) / 2);
     window.show();
 
+    // A reparenting window manager has framed the window by the time it is
+    // exposed; a window that stays unframed a little after that has no
+    // window manager to frame it, and waiting longer would only delay start-up.
     const QString platform = QGuiApplication::platformName();
     const bool framelessPlatform = platform == u"offscreen" || platform == u"minimal";
     QDeadlineTimer deadline(framelessPlatform ? 0 : kFrameWaitMs);
+    QDeadlineTimer afterExpose(QDeadlineTimer::Forever);
     do {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    } while (!frameReported(window) && !deadline.hasExpired());
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        const QWindow* handle = window.windowHandle();
+        if (handle && handle->isExposed() && afterExpose.isForever())
+            afterExpose.setRemainingTime(kAfterExposeMs);
+    } while (!frameReported(window) && !deadline.hasExpired() && !afterExpose.hasExpired());
 
     FrameMeasure measure;
     measure.menuBarHeight = window.menuBar()->height();
