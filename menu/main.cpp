@@ -1,5 +1,6 @@
 #include "form1.h"
 #include "frmsplash.h"
+#include "menuface.h"
 #include "menuoptions.h"
 #include "productinfo.h"
 #include "qtdesktop.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QListWidget>
 #include <QStyleFactory>
 
 #include <cstdio>

@@ -6,6 +6,7 @@
 
 #include "configfile.h"
 #include "configwriter.h"
+#include "layoutblock.h"
 
 #include <QDir>
 #include <QFile>
@@ -262,13 +263,31 @@ ConfigFile demoConfig() {
     return config;
 }
 
-// A few colours of the window; positions stay as designed.
-const char* const kLayoutLines = "[FO1C]15790320\r\n"
-                                 "[BKGR]pictures\\background.bmp\r\n"
-                                 "[LS2C]16777215\r\n"
-                                 "[LS2F]8388608\r\n"
-                                 "[TX1C]15400959\r\n"
-                                 "[TX1F]0";
+// The whole layout block: the menu window as designed, with colours and a
+// background of the disc's own. Written in full, so that the editor's designer
+// opens the disc as the menu shows it.
+QString demoLayout() {
+    constexpr qint32 buttonFace = qint32(0x8000000F);
+    constexpr qint32 buttonText = qint32(0x80000012);
+    LayoutValues values;
+    using Id = LayoutObjectId;
+    values.control(Id::InstallButton) = {88, 560, 57, 57, buttonFace, buttonText};
+    values.control(Id::ExploreButton) = {176, 560, 57, 57, buttonFace, buttonText};
+    values.control(Id::ExtraButton) = {264, 560, 57, 57, buttonFace, buttonText};
+    values.control(Id::AppPicture) = {88, 232, 313, 241, buttonFace, buttonText};
+    values.control(Id::Logo) = {520, 16, 625, 86, buttonFace, buttonText};
+    values.control(Id::AppList) = {208, 8, 201, 173, 0xFFFFFF, 0x800000};
+    values.control(Id::TextPanel) = {336, 232, 393, 82, 0xEBFFFF, 0};
+    values.windowTopTwips = 1500;
+    values.windowLeftTwips = 1500;
+    values.windowWidth = 750;
+    values.windowHeight = 620;
+    values.windowColour = 0xF0F0F0;
+    values.backgroundPath = QStringLiteral("pictures\\background.bmp");
+    QString text = formatLayoutBlock(values).text;
+    text.chop(2); // the writer ends the section with its own line end
+    return text;
+}
 
 } // namespace
 
@@ -354,9 +373,8 @@ int main(int argc, char* argv[]) {
                     {"tools/docs/notes.txt", QByteArray("Notes\n").repeated(200)},
                     {"tools/docs/empty.txt", ""}});
 
-    const ConfigWriteResult written =
-        writeConfig(demoConfig(), QString::fromLatin1(kLayoutLines),
-                    QDir(g_folder).filePath(QStringLiteral("config.ini")));
+    const ConfigWriteResult written = writeConfig(
+        demoConfig(), demoLayout(), QDir(g_folder).filePath(QStringLiteral("config.ini")));
     if (!written.ok)
         ok &= fail(written.errorMessage);
     return ok ? 0 : 1;
