@@ -58,7 +58,10 @@ void AppTable::filter(const QString& category) {
         list.clear();
     const int rows = masterCount();
     for (int row = 0; row < rows; ++row) {
-        if (at(m_master[Category], row) != category)
+        // The drop-down holds the names without their outer blanks, so the
+        // applications' categories are compared the same way: a name written
+        // with a trailing blank in both places must not hide its applications.
+        if (QStringView(at(m_master[Category], row)).trimmed() != category)
             continue;
         for (int field = 0; field < kFieldCount; ++field)
             m_visible[field].append(at(m_master[field], row));

@@ -38,8 +38,8 @@ public:
     // before the first filter.
     void copyToMasters();
 
-    // Refills the visible lists with the master rows whose category equals
-    // category exactly (case-sensitive, untrimmed), in file order.
+    // Refills the visible lists with the master rows whose category, without
+    // its outer blanks, equals category (case-sensitive), in file order.
     void filter(const QString& category);
 
     int visibleCount() const { return int(m_visible[Name].size()); }

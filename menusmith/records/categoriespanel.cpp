@@ -134,8 +134,9 @@ void CategoriesPanel::showInputBox() {
 }
 
 void CategoriesPanel::confirmNewCategory() {
-    // Taken as typed: blanks, an empty name and duplicates are all kept.
-    m_names->addItem(m_newName->text());
+    // The menu reads category names without their outer blanks, so they are
+    // stored that way; an empty name and duplicates are kept.
+    m_names->addItem(m_newName->text().trimmed());
     m_inputBox->hide();
     m_newName->clear();
     rebuildChoices();

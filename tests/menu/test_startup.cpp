@@ -162,13 +162,15 @@ void TestStartup::categoriesWithoutNames() {
 void TestStartup::categoryNamesAreTrimmed() {
     FormFixture f;
     QStringList lines{u"[CATE]SI"_s, u"[CATG]  Games  "_s};
-    lines += DiscKit::appLines({.name = u"Padded"_s, .category = u" Games"_s});
+    lines += DiscKit::appLines({.name = u"Padded"_s, .category = u"  Games  "_s});
     lines += DiscKit::appLines({.name = u"Exact"_s, .category = u"Games"_s});
+    lines += DiscKit::appLines({.name = u"Other case"_s, .category = u"games"_s});
     f.disc.writeConfig(lines);
     QVERIFY(!f.load());
     QCOMPARE(f.form->face()->categoryBox()->itemText(0), u"Games"_s);
-    // The applications' categories are compared untrimmed.
-    QCOMPARE(names(f.form->face()->appList()), QStringList({u"Exact"_s}));
+    // The applications' categories lose their outer blanks too, so a name
+    // written alike in both places keeps its applications; case still counts.
+    QCOMPARE(names(f.form->face()->appList()), QStringList({u"Padded"_s, u"Exact"_s}));
 }
 
 void TestStartup::defaultPicturesCentred() {
