@@ -39,6 +39,7 @@ private slots:
     void damagedFilesNeverStopTheWindow();
     void aboutShowsTheFileTextAndCredit();
     void closingStopsTheSound();
+    void demoDiscShowsEveryPart();
 };
 
 namespace {
@@ -330,6 +331,34 @@ void TestStartup::closingStopsTheSound() {
     f.form->close();
     // Sent even when no sound was opened; the answers are not looked at.
     QCOMPARE(f.sound.commands(), QStringList({u"stop sound"_s, u"close sound"_s}));
+}
+
+void TestStartup::demoDiscShowsEveryPart() {
+    Form1::Options options;
+    options.discFolder = QStringLiteral(DEMO_DISC_DIR);
+    RecordingDesktop desktop;
+    RecordingSound sound;
+    Form1 form(options, desktop, sound);
+    form.setFrameMeasure(FormFixture::frame());
+    QVERIFY(!form.load());
+    MenuFace* face = form.face();
+    QCOMPARE(face->categoryBox()->count(), 4);
+    QCOMPARE(face->categoryBox()->currentText(), u"Programs"_s);
+    QCOMPARE(names(face->appList()), QStringList({u"Hello program"_s, u"Disk usage"_s}));
+    for (FacePicture picture : {FacePicture::Logo, FacePicture::AppPicture, FacePicture::Background,
+                                FacePicture::InstallButton, FacePicture::ExtraButton})
+        QVERIFY2(!face->picture(picture).isNull(), "a picture of the demo disc did not load");
+    // Every record of every category opens its picture and enables install.
+    for (int index = 0; index < face->categoryBox()->count(); ++index) {
+        face->categoryBox()->setCurrentIndex(index);
+        emit face->categoryBox()->activated(index);
+        for (int row = 0; row < face->appList()->count(); ++row) {
+            face->appList()->setCurrentRow(row);
+            QVERIFY(face->installButton()->isEnabled());
+            QVERIFY(!face->appPicture()->pixmap().isNull());
+        }
+    }
+    QDir::setCurrent(QDir::tempPath());
 }
 
 QTEST_MAIN(TestStartup)
