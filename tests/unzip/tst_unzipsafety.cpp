@@ -9,13 +9,21 @@
 #include <zip.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <csignal>
+#include <string>
+#include <vector>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -30,6 +38,101 @@ std::string local(const QString& path) {
 
 bool isEmptyFolder(const QString& dir) {
     return QDir(dir).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+}
+
+// Removes a folder tree deeper than the longest path the system takes, which
+// QDir cannot remove: each level is entered by its handle.
+void removeTreeAt(int parent, const char* name) {
+    const int fd = ::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
+    if (fd < 0) {
+        ::unlinkat(parent, name, 0);
+        return;
+    }
+    DIR* listing = ::fdopendir(fd);
+    if (listing == nullptr) {
+        ::close(fd);
+        return;
+    }
+    std::vector<std::string> names;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string n = entry->d_name;
+        if (n != "." && n != "..") {
+            names.push_back(n);
+        }
+    }
+    for (const std::string& n : names) {
+        removeTreeAt(::dirfd(listing), n.c_str());
+    }
+    ::closedir(listing);
+    ::unlinkat(parent, name, AT_REMOVEDIR);
+}
+
+// Plain files below dir, counted by handle; links are counted apart.
+int countFilesAt(int fd, int& links) {
+    DIR* listing = ::fdopendir(fd);
+    if (listing == nullptr) {
+        ::close(fd);
+        return 0;
+    }
+    int files = 0;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string n = entry->d_name;
+        struct stat st {};
+        if (n == "." || n == ".." ||
+            ::fstatat(::dirfd(listing), n.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            continue;
+        }
+        if (S_ISLNK(st.st_mode)) {
+            ++links;
+        } else if (S_ISREG(st.st_mode)) {
+            ++files;
+        } else if (S_ISDIR(st.st_mode)) {
+            const int sub =
+                ::openat(::dirfd(listing), n.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
+            if (sub >= 0) {
+                files += countFilesAt(sub, links);
+            }
+        }
+    }
+    ::closedir(listing);
+    return files;
+}
+
+int countFilesBelow(const QString& dir, int& links) {
+    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY);
+    return fd >= 0 ? countFilesAt(fd, links) : 0;
+}
+
+// Empties dir of everything, whatever the names.
+void removeAllBelow(const QString& dir) {
+    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) {
+        return;
+    }
+    DIR* listing = ::fdopendir(fd);
+    if (listing == nullptr) {
+        ::close(fd);
+        return;
+    }
+    std::vector<std::string> names;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string n = entry->d_name;
+        if (n != "." && n != "..") {
+            names.push_back(n);
+        }
+    }
+    for (const std::string& n : names) {
+        removeTreeAt(::dirfd(listing), n.c_str());
+    }
+    ::closedir(listing);
+}
+
+void removeDeepTree(const QString& dir, const QByteArray& top) {
+    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        removeTreeAt(fd, top.constData());
+        ::close(fd);
+    }
 }
 
 } // namespace
@@ -301,6 +404,143 @@ private slots:
         QCOMPARE(run(options(zip, true), rec), std::int32_t{UnzMemberFailed});
         QCOMPARE(tree(target_), (QStringList{QStringLiteral("ok.txt"), QStringLiteral("plainfile"),
                                              QStringLiteral("taken/")}));
+    }
+
+    void duplicateNamesAskBeforeTheSecondCopy() {
+        freshCase();
+        const QString zip = archive(rawZip({
+            RawEntry::file("dup.txt", "first"),
+            RawEntry::file("dup.txt", "second").deflated(),
+            RawEntry::file("d\\dup.txt", "one"),
+            RawEntry::file("d/dup.txt", "two"),
+        }));
+        Recorder rec;
+        rec.replaceAnswers = {UnzReplaceYes, UnzReplaceNo};
+        QCOMPARE(run(options(zip), rec), std::int32_t{UnzOk});
+        QCOMPARE(rec.replaceAsked.size(), std::size_t{2});
+        QCOMPARE(readFile(target_ + QStringLiteral("/dup.txt")), QByteArray("second"));
+        QCOMPARE(readFile(target_ + QStringLiteral("/d/dup.txt")), QByteArray("one"));
+        QCOMPARE(tree(target_), (QStringList{QStringLiteral("d/"), QStringLiteral("d/dup.txt"),
+                                             QStringLiteral("dup.txt")}));
+        QCOMPARE(rec.prints.size(), std::size_t{8});
+        QVERIFY(isEmptyFolder(canary_));
+    }
+
+    void oneNameAsFileAndFolder() {
+        freshCase();
+        const QString zip = archive(rawZip({
+            RawEntry::file("x", "file first"),
+            RawEntry::file("x/", ""),
+            RawEntry::file("x/inner.txt", "x"),
+            RawEntry::file("y/", ""),
+            RawEntry::file("y", "folder first"),
+            RawEntry::file("y/inner.txt", "y"),
+            RawEntry::file("ok.txt", "ok"),
+        }));
+        Recorder rec;
+        QCOMPARE(run(options(zip, true), rec), std::int32_t{UnzMemberFailed});
+        QCOMPARE(readFile(target_ + QStringLiteral("/x")), QByteArray("file first"));
+        QCOMPARE(readFile(target_ + QStringLiteral("/y/inner.txt")), QByteArray("y"));
+        QCOMPARE(tree(target_), (QStringList{QStringLiteral("ok.txt"), QStringLiteral("x"),
+                                             QStringLiteral("y/"), QStringLiteral("y/inner.txt")}));
+        // Two lines for every member, failed or not.
+        QCOMPARE(rec.prints.size(), std::size_t{14});
+        QVERIFY(isEmptyFolder(canary_));
+    }
+
+    void veryLongNames() {
+        freshCase();
+        // A part longer than any file system allows, and a path far longer
+        // than the longest path the system takes in one piece.
+        const QByteArray longPart(300, 'p');
+        QByteArray deep;
+        for (int level = 0; level < 30; ++level) {
+            deep += QByteArray(200, static_cast<char>('a' + level % 26)) + '/';
+        }
+        const QString zip = archive(rawZip({
+            RawEntry::file(longPart, "x"),
+            RawEntry::file("f/" + longPart + "/x.txt", "x"),
+            RawEntry::file(deep + "deep.txt", "deep").deflated(),
+            RawEntry::file(QByteArray(60000, '/') + "slashes.txt", "x"),
+            RawEntry::file("ok.txt", "ok"),
+        }));
+        const auto cleanUp =
+            qScopeGuard([dir = target_] { removeDeepTree(dir, QByteArray(200, 'a')); });
+        Recorder rec;
+        // The too-long parts fail; the member of slashes is refused.
+        QCOMPARE(run(options(zip), rec), std::int32_t{UnzMemberFailed});
+        QCOMPARE(rec.prints.size(), std::size_t{10});
+        QCOMPARE(rec.prints.at(7), std::string("  (network path)\n"));
+        QCOMPARE(readFile(target_ + QStringLiteral("/ok.txt")), QByteArray("ok"));
+        QVERIFY(isEmptyFolder(canary_));
+        QVERIFY(isEmptyFolder(outside_));
+
+        // The deep member arrived whole, found by walking down from the top.
+        int dir = ::open(QFile::encodeName(target_).constData(), O_RDONLY | O_DIRECTORY);
+        QVERIFY(dir >= 0);
+        for (int level = 0; level < 30; ++level) {
+            const QByteArray part(200, static_cast<char>('a' + level % 26));
+            const int next = ::openat(dir, part.constData(), O_RDONLY | O_DIRECTORY);
+            ::close(dir);
+            dir = next;
+            QVERIFY(dir >= 0);
+        }
+        char buf[16] = {};
+        const int file = ::openat(dir, "deep.txt", O_RDONLY);
+        QVERIFY(file >= 0);
+        QCOMPARE(::read(file, buf, sizeof buf), ssize_t{4});
+        ::close(file);
+        ::close(dir);
+        QCOMPARE(QByteArray(buf), QByteArray("deep"));
+    }
+
+    void undecodableNames() {
+        freshCase();
+        // Names not flagged as UTF-8 are read in the DOS code page.
+        const QString zip = archive(rawZip({
+            RawEntry::file("bad\xff\xfe.txt", "dos"),
+            // ".." written as overlong UTF-8 sequences.
+            RawEntry::file("\xc0\xae\xc0\xae/overlong.txt", "o"),
+            RawEntry::file("\xc0\xae\xc0\xae\\\xc0\xae\xc0\xae\\canary.txt", "o"),
+            RawEntry::file("ctl\x1b[2J\x07.txt", "ctl"),
+        }));
+        Recorder listing;
+        QCOMPARE(run(menuOptions(local(zip), "", true), listing), std::int32_t{UnzOk});
+        QCOMPARE(listing.listed.size(), std::size_t{4});
+
+        Recorder rec;
+        QCOMPARE(run(options(zip), rec), std::int32_t{UnzOk});
+        QCOMPARE(rec.prints.size(), std::size_t{8});
+        for (const std::string& line : rec.prints) {
+            for (const char c : line.substr(0, line.size() - 1)) {
+                QVERIFY2(static_cast<unsigned char>(c) >= 0x20, line.c_str());
+            }
+        }
+        QVERIFY(isEmptyFolder(canary_));
+        QVERIFY(isEmptyFolder(outside_));
+        // Everything landed inside, as plain files and folders. Qt cannot
+        // name files whose names are not UTF-8, so the count walks by handle.
+        const auto cleanUp = qScopeGuard([dir = target_] { removeAllBelow(dir); });
+        int links = 0;
+        QCOMPARE(countFilesBelow(target_, links), 4);
+        QCOMPARE(links, 0);
+
+        // Asked about again, the names reach the question as they are.
+        Recorder again;
+        QCOMPARE(run(options(zip), again), std::int32_t{UnzOk});
+        QCOMPARE(again.replaceAsked.size(), std::size_t{4});
+
+        // Names flagged as UTF-8 that are not: the archive is refused whole.
+        freshCase();
+        const QString flagged = archive(rawZip({
+            RawEntry::file("ok.txt", "ok"),
+            RawEntry::file("raw\xff\xfe.txt", "raw").flaggedUtf8(),
+            RawEntry::file("\xc0\xae\xc0\xae/overlong.txt", "o").flaggedUtf8(),
+        }));
+        Recorder refused;
+        QCOMPARE(run(options(flagged), refused), std::int32_t{UnzNotAZip});
+        QVERIFY(isEmptyFolder(target_));
+        QVERIFY(isEmptyFolder(canary_));
     }
 
     void damagedArchivesDoNotCrash() {

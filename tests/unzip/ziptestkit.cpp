@@ -112,6 +112,7 @@ QByteArray rawZip(const std::vector<RawEntry>& entries) {
             e.declaredSize.value_or(static_cast<std::uint64_t>(e.data.size()));
         const std::uint64_t csize = static_cast<std::uint64_t>(payload.size());
         const std::uint16_t method = e.deflate ? 8 : 0;
+        const std::uint16_t flags = e.utf8 ? 0x0800 : 0; // general purpose bit 11
         const std::uint32_t offset = static_cast<std::uint32_t>(out.size());
         QByteArray extra;
         if (e.zip64) {
@@ -125,7 +126,7 @@ QByteArray rawZip(const std::vector<RawEntry>& entries) {
         // Local header.
         put32(out, 0x04034b50);
         put16(out, e.zip64 ? 45 : 20);
-        put16(out, 0);
+        put16(out, flags);
         put16(out, method);
         put16(out, 0);      // time
         put16(out, 0x5821); // 2024-01-01
@@ -141,7 +142,7 @@ QByteArray rawZip(const std::vector<RawEntry>& entries) {
         put32(central, 0x02014b50);
         put16(central, (e.unixMode != 0 ? 3u << 8 : 0u) | 45u);
         put16(central, e.zip64 ? 45 : 20);
-        put16(central, 0);
+        put16(central, flags);
         put16(central, method);
         put16(central, 0);
         put16(central, 0x5821);

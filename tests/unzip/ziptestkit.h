@@ -78,6 +78,7 @@ struct RawEntry {
     std::optional<std::uint64_t> declaredSize; // declared uncompressed size
     std::uint32_t unixMode = 0;                // 0: made on DOS, no mode
     bool zip64 = false;                        // sizes in a zip64 extra field
+    bool utf8 = false;                         // the name is flagged as UTF-8
 
     static RawEntry file(const QByteArray& name, const QByteArray& data) {
         RawEntry e;
@@ -108,6 +109,11 @@ struct RawEntry {
     RawEntry zip64Sizes() const {
         RawEntry e = *this;
         e.zip64 = true;
+        return e;
+    }
+    RawEntry flaggedUtf8() const {
+        RawEntry e = *this;
+        e.utf8 = true;
         return e;
     }
 };
