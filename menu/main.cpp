@@ -6,7 +6,7 @@
 #include "qtdesktop.h"
 #include "qtprompts.h"
 #include "qtsound.h"
-#include "unzipwindow.h"
+#include "unziplauncher.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,7 +14,6 @@
 #include <QStyleFactory>
 
 #include <cstdio>
-#include <memory>
 
 namespace {
 
@@ -67,14 +66,7 @@ int main(int argc, char* argv[]) {
     formOptions.homeFolder = QDir::homePath();
     Form1 form(formOptions, desktop, sound);
 
-    std::unique_ptr<VBUnzFrm> unzipWindow;
-    QObject::connect(&form, &Form1::unzipRequested, &form,
-                     [&](const QString& zipFName, const QString& extractRoot) {
-                         if (!unzipWindow)
-                             unzipWindow =
-                                 std::make_unique<VBUnzFrm>(unzTexts(options.language), prompts);
-                         unzipWindow->openFor(zipFName, extractRoot);
-                     });
+    UnzipLauncher unzip(form, prompts, options.language);
 
     int failure = 0;
     FrmSplash splash(options.discFolder, sound, [&] {
@@ -89,6 +81,5 @@ int main(int argc, char* argv[]) {
     if (failure)
         return failure;
     const int status = QApplication::exec();
-    unzipWindow.reset();
     return status;
 }
