@@ -139,12 +139,16 @@ void DatabasePanel::showCurrentRecord() {
     m_editor->setFields(record);
     if (current > -1 && m_categoriesShown)
         m_editor->setCategory(record.category);
+    copyNamesToEditor();
+    emit currentRecordShown(current);
+}
+
+void DatabasePanel::copyNamesToEditor() {
     QStringList names;
     names.reserve(m_records.size());
     for (const AppEntry& each : std::as_const(m_records))
         names.append(each.name);
     m_editor->setNames(names, m_names->currentRow());
-    emit currentRecordShown(current);
 }
 
 void DatabasePanel::refreshNames(int selectedRow) {
@@ -240,6 +244,9 @@ void DatabasePanel::confirmRecord() {
     m_records[m_state.currentRecord] = stored;
     if (QListWidgetItem* item = m_names->item(m_state.currentRecord))
         item->setText(stored.name);
+    // The editor's copy of the names must show a renamed record too: Modify
+    // opens the editor without refreshing it.
+    copyNamesToEditor();
 }
 
 void DatabasePanel::cancelRecord() {

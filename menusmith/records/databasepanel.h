@@ -58,6 +58,7 @@ private:
     bool hasCurrentRecord() const;
     void selectRecord(int row);
     void showCurrentRecord();
+    void copyNamesToEditor();
     void refreshNames(int selectedRow);
     void setBrowsingEnabled(bool enabled);
     void openEditor();

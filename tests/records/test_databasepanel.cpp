@@ -48,6 +48,8 @@ private slots:
     void addThenCancelKeepsTheEmptyRecord();
     void addThenOkWithEmptyFieldsStoresNo();
     void okStoresTheFieldsAndTheChosenCategory();
+    void okRenamesTheRecordInBothNameLists();
+    void addWithCategoriesOnKeepsNoCategoryUntilOneIsChosen();
     void cancelDiscardsTypedChanges();
     void modifyWithoutACurrentRecordRefuses();
     void deleteShowsTheRecordThatMovedUp();
@@ -222,6 +224,39 @@ void TestDatabasePanel::okStoresTheFieldsAndTheChosenCategory() {
     QVERIFY(click(m_panel, u"Command4"_s));
     QVERIFY(click(m_panel, u"Command7"_s));
     QCOMPARE(m_panel->records().at(1).category, u"n/a"_s);
+}
+
+void TestDatabasePanel::okRenamesTheRecordInBothNameLists() {
+    select(1);
+    QVERIFY(click(m_panel, u"Command4"_s));
+    setText(m_panel, u"Text9"_s, u"Bee"_s);
+    QVERIFY(click(m_panel, u"Command7"_s));
+    QCOMPARE(entries(list()), (QStringList{u"A"_s, u"Bee"_s, u"C"_s}));
+    // Modify opens the editor as it stands: its list must not show the old name.
+    QVERIFY(click(m_panel, u"Command4"_s));
+    auto* names = control<QListWidget>(m_panel, u"List11"_s);
+    QCOMPARE(entries(names), (QStringList{u"A"_s, u"Bee"_s, u"C"_s}));
+    QCOMPARE(names->currentRow(), 1);
+    QVERIFY(click(m_panel, u"Command99"_s));
+}
+
+void TestDatabasePanel::addWithCategoriesOnKeepsNoCategoryUntilOneIsChosen() {
+    m_panel->setCategoriesShown(true);
+    m_panel->setCategoryChoices({u"Giochi"_s});
+    select(0);
+    QVERIFY(click(m_panel, u"Command5"_s));
+    // The new record's "n/a" is not among the choices, so nothing is chosen.
+    QCOMPARE(combo()->currentIndex(), -1);
+    setText(m_panel, u"Text9"_s, u"New"_s);
+    QVERIFY(click(m_panel, u"Command7"_s));
+    QCOMPARE(m_panel->records().at(1).category, u"n/a"_s);
+
+    QVERIFY(click(m_panel, u"Command5"_s));
+    combo()->setCurrentIndex(0);
+    QVERIFY(click(m_panel, u"Command99"_s));
+    // Cancel keeps the added record as it was inserted.
+    QCOMPARE(m_panel->records().at(2).category, u"n/a"_s);
+    QCOMPARE(combo()->currentIndex(), -1);
 }
 
 void TestDatabasePanel::cancelDiscardsTypedChanges() {
