@@ -11,6 +11,7 @@
 #include <cstring>
 #include <ctime>
 #include <filesystem>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <random>
@@ -95,6 +96,14 @@ std::int32_t factorOf(std::uint64_t compressed, std::uint64_t uncompressed) {
     const double f =
         (1.0 - static_cast<double>(compressed) / static_cast<double>(uncompressed)) * 100.0;
     return static_cast<std::int32_t>(std::lround(std::clamp(f, -2.0e9, 100.0)));
+}
+
+// Sums of declared sizes stop at the largest number: a hostile archive could
+// otherwise declare members whose total wraps round to a small one.
+std::uint64_t addSizes(std::uint64_t a, std::uint64_t b) {
+    return b > std::numeric_limits<std::uint64_t>::max() - a
+               ? std::numeric_limits<std::uint64_t>::max()
+               : a + b;
 }
 
 bool isDiskFullError(int err) {
@@ -395,8 +404,8 @@ void Pass::writeTotals(zip_t* za) {
     std::uint64_t comp = 0;
     std::uint64_t size = 0;
     for (const Member& m : members_) {
-        comp += m.compSize;
-        size += m.size;
+        comp = addSizes(comp, m.compSize);
+        size = addSizes(size, m.size);
     }
     cb_->totalSizeComp = comp;
     cb_->totalSize = size;
@@ -816,7 +825,7 @@ std::int32_t Pass::extractMembers(zip_t* za) {
         std::uint64_t needed = 0;
         for (const Member& m : members_) {
             if (!m.isLink && (m.name.empty() || m.name.back() != '/')) {
-                needed += m.size;
+                needed = addSizes(needed, m.size);
             }
         }
         struct statvfs fs {};

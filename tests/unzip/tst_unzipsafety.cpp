@@ -18,6 +18,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -365,6 +366,26 @@ private slots:
         QCOMPARE(totals.totalSize, (std::uint64_t{1} << 60) + 5);
         QCOMPARE(rec.prints.size(), std::size_t{2});
         QVERIFY(rec.serviced.empty());
+    }
+
+    void declaredSizesThatAddUpPastTheLargestNumber() {
+        freshCase();
+        // Four members of 2^62 bytes each: their sum does not fit 64 bits.
+        std::vector<RawEntry> entries;
+        for (const char* name : {"q1.bin", "q2.bin", "q3.bin", "q4.bin"}) {
+            entries.push_back(
+                RawEntry::file(name, "x").declaring(std::uint64_t{1} << 62).zip64Sizes());
+        }
+        entries.push_back(RawEntry::file("small.txt", "small"));
+        const QString zip = archive(rawZip(entries));
+        Recorder rec;
+        UnzCallbacks totals;
+        QCOMPARE(run(options(zip), rec, &totals), std::int32_t{UnzDiskFull});
+        QVERIFY(isEmptyFolder(target_));
+        // The summary shows the largest number rather than a wrapped one.
+        QCOMPARE(totals.totalSize, std::numeric_limits<std::uint64_t>::max());
+        QCOMPARE(totals.compressionFactor, 100);
+        QCOMPARE(totals.numMembers, std::uint64_t{5});
     }
 
     void fullDiskKeepsTheGoodFileAndStops() {
