@@ -29,12 +29,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Far beyond any screen, yet safe to turn into an int.
-constexpr double kPixelLimit = 1e6;
-
+// Within what the file can hold; no platform shows a window farther out.
 int toWholePixels(double twipsValue, qreal twipsPerPixel) {
     const double pixels = layoutnumber::roundHalfEven(twipsValue / twipsPerPixel);
-    return int(std::clamp(pixels, -kPixelLimit, kPixelLimit));
+    return int(
+        std::clamp(pixels, double(layoutnumber::kGeometryMin), double(layoutnumber::kGeometryMax)));
 }
 
 bool isMouseClickPart(const QEvent* event) {
@@ -249,6 +248,13 @@ WindowTwips DesignerWindow::windowTwips() const {
 
 bool DesignerWindow::setWindowTwips(const WindowTwips& window) {
     if (window.width < 0 || window.height < 0)
+        return false;
+    // A size the file cannot hold is refused, as the face refuses it for its
+    // controls: such a window would only exhaust the memory of the screen.
+    const double widthPixels = layoutnumber::roundHalfEven(window.width / m_twipsPerPixel);
+    const double clientPixels =
+        layoutnumber::roundHalfEven(window.height / m_twipsPerPixel - m_frameHeight);
+    if (widthPixels > layoutnumber::kGeometryMax || clientPixels > layoutnumber::kGeometryMax)
         return false;
     m_window = window;
     placeWindow();

@@ -36,7 +36,8 @@ public:
     // The window's place and outer size as last set, or as the user has left
     // it by dragging the window.
     WindowTwips windowTwips() const;
-    // False, changing nothing, for a negative size.
+    // False, changing nothing, for a negative size or one wider or taller
+    // than the file's layout lines can hold.
     bool setWindowTwips(const WindowTwips& window);
 
 signals:

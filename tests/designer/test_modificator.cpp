@@ -557,6 +557,12 @@ void TestModificator::resizingTheFramesCentresTheirPictures() {
 void TestModificator::windowMovesOutOfRangeAreClampedAndReportedOnce() {
     openDesigner();
     pick(Id::Window);
+    // A size the file cannot hold is refused, silently like a shrink below zero.
+    const WindowTwips before = form1().windowTwips();
+    setGrid(u"10000000"_s);
+    click("Command8");
+    click("Command5");
+    QCOMPARE(form1().windowTwips(), before);
     setGrid(u"20000"_s);
     click("Command4");
     click("Command4");

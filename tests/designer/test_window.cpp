@@ -39,6 +39,7 @@ private slots:
     void halfPixelsAreWrittenRoundedToEven();
     void valuesBeyondSixteenBitsAreClampedAndNamed();
     void windowDraggedByTheAuthorIsWrittenWhereItIs();
+    void windowSizesTheFileCannotHoldAreRefused();
 
     void logoStaysCentredInItsFrame();
     void factoryLayoutSerialisesAsDocumented();
@@ -240,6 +241,35 @@ void TestDesignerWindow::windowDraggedByTheAuthorIsWrittenWhereItIs() {
     const qreal ratio = window->twipsPerPixel();
     QCOMPARE(window->windowTwips().top, window->frameGeometry().top() * ratio);
     QCOMPARE(window->windowTwips().left, 1010.0);
+}
+
+void TestDesignerWindow::windowSizesTheFileCannotHoldAreRefused() {
+    const auto window = openOn();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const qreal ratio = window->twipsPerPixel();
+    const WindowTwips before = window->windowTwips();
+    const QSize shownBefore = window->frameGeometry().size();
+
+    WindowTwips wide = before;
+    wide.width = 32768 * ratio;
+    QVERIFY(!window->setWindowTwips(wide));
+    WindowTwips tall = before;
+    tall.height = (32768 + window->frameHeight()) * ratio;
+    QVERIFY(!window->setWindowTwips(tall));
+    QCOMPARE(window->windowTwips(), before);
+    QCOMPARE(window->frameGeometry().size(), shownBefore);
+
+    // The largest size the file holds is still taken, and written as it is.
+    window->hide();
+    WindowTwips largest = before;
+    largest.width = 32767 * ratio;
+    largest.height = (32767 + window->frameHeight()) * ratio;
+    QVERIFY(window->setWindowTwips(largest));
+    const LayoutBlock block = serializeLayout(*window, {});
+    QCOMPARE(layoutValue(block.text, u"[FO1W]"_s), u"32767"_s);
+    QCOMPARE(layoutValue(block.text, u"[FO1H]"_s), u"32767"_s);
+    QVERIFY(block.clampedTags.isEmpty());
 }
 
 void TestDesignerWindow::logoStaysCentredInItsFrame() {
