@@ -80,7 +80,11 @@ DatabasePanel::DatabasePanel(EditorState& state, const UiTexts& texts, Prompts& 
     m_editor->hide();
 
     connect(m_names, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!m_refreshing && row >= 0)
+        // Only a row that the author selected (click or arrow keys). The list
+        // also makes its first row current, unselected, when it gets the focus
+        // from the keyboard; taking that as a choice would let Delete remove a
+        // record that was never chosen.
+        if (!m_refreshing && row >= 0 && m_names->item(row)->isSelected())
             selectRecord(row);
     });
     connect(m_names, &QListWidget::itemClicked, this,
@@ -123,6 +127,11 @@ bool DatabasePanel::hasCurrentRecord() const {
     return m_state.currentRecord >= 0 && m_state.currentRecord < m_records.size();
 }
 
+int DatabasePanel::selectedRow() const {
+    const QList<QListWidgetItem*> selected = m_names->selectedItems();
+    return selected.isEmpty() ? -1 : m_names->row(selected.first());
+}
+
 void DatabasePanel::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     m_editor->setGeometry(rect());
@@ -148,7 +157,7 @@ void DatabasePanel::copyNamesToEditor() {
     names.reserve(m_records.size());
     for (const AppEntry& each : std::as_const(m_records))
         names.append(each.name);
-    m_editor->setNames(names, m_names->currentRow());
+    m_editor->setNames(names, selectedRow());
 }
 
 void DatabasePanel::refreshNames(int selectedRow) {

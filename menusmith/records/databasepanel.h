@@ -56,6 +56,7 @@ protected:
 
 private:
     bool hasCurrentRecord() const;
+    int selectedRow() const;
     void selectRecord(int row);
     void showCurrentRecord();
     void copyNamesToEditor();

@@ -42,6 +42,7 @@ private slots:
 
     void startsBrowsingWithNoRecord();
     void clickingANameShowsItsRecord();
+    void focusAloneChoosesNoRecord();
     void addWithNoCurrentRecordInsertsAtTheTop();
     void addAfterTheThirdRecordInsertsAtIndexThree();
     void addBeyondTheEndAppends();
@@ -119,6 +120,24 @@ void TestDatabasePanel::clickingANameShowsItsRecord() {
     auto* names = control<QListWidget>(m_panel, u"List11"_s);
     QCOMPARE(entries(names), (QStringList{u"A"_s, u"B"_s, u"C"_s}));
     QCOMPARE(names->currentRow(), 1);
+}
+
+void TestDatabasePanel::focusAloneChoosesNoRecord() {
+    m_panel->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_panel));
+    control<QWidget>(m_panel, u"Command5"_s)->setFocus();
+    // Tabbing into the list makes its first row current but selects nothing.
+    list()->setFocus(Qt::TabFocusReason);
+    QVERIFY(list()->hasFocus());
+    QCOMPARE(m_state.currentRecord, -1);
+    QVERIFY(click(m_panel, u"Command6"_s));
+    QCOMPARE(m_panel->records().size(), 3);
+    // The arrow keys do choose.
+    QTest::keyClick(list(), Qt::Key_Down);
+    QCOMPARE(list()->selectedItems().size(), 1);
+    QCOMPARE(m_state.currentRecord, list()->currentRow());
+    QCOMPARE(text(m_panel, u"Text9"_s), list()->currentItem()->text());
+    QCOMPARE(control<QListWidget>(m_panel, u"List11"_s)->currentRow(), list()->currentRow());
 }
 
 void TestDatabasePanel::addWithNoCurrentRecordInsertsAtTheTop() {
