@@ -1,10 +1,12 @@
 #include "vbunzbas.h"
 
+#include "configpath.h"
 #include "prompts.h"
 #include "unzprogress.h"
 #include "unzsummary.h"
 #include "unzview.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <algorithm>
@@ -19,6 +21,12 @@ QByteArray enginePath(const QString& path) {
     QString p = path;
     p.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return QFile::encodeName(p);
+}
+
+// The archive is looked up as the disc's own system would: in any letter
+// case, as the menu looks up every file that config.ini names.
+QByteArray engineArchivePath(const QString& path) {
+    return path.isEmpty() ? QByteArray() : enginePath(paths::resolve(path, QDir::currentPath()));
 }
 
 void fillBlanks(char* field, std::size_t blanks) {
@@ -79,7 +87,7 @@ std::int32_t VBUnzBas::UnzRun() {
         for (std::size_t i = 0; i < std::size(fields); ++i) {
             *fields[i] = std::int32_t{state_.optionValues[i]};
         }
-        const QByteArray zipName = enginePath(state_.zipFileName);
+        const QByteArray zipName = engineArchivePath(state_.zipFileName);
         const QByteArray extractDir = enginePath(state_.extractionDirectory);
 
         fillCallbacks();

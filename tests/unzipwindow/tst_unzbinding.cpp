@@ -404,6 +404,21 @@ private slots:
         QCOMPARE(tree(dir),
                  (QStringList{u"inner/"_s, u"inner/a.txt"_s, u"inner/b.txt"_s, u"inner/c.txt"_s}));
     }
+
+    void archiveIsFoundInAnyLetterCase() {
+        const QString folder = fresh(QStringLiteral("disc"));
+        QVERIFY(QDir().mkpath(folder + u"/data"_s));
+        QVERIFY(QFile::copy(threeMembers(), folder + u"/data/pack.zip"_s));
+        const QString dir = fresh(QStringLiteral("cased"));
+        Rig rig(u"EN");
+        QCOMPARE(rig.start(folder + u"\\DATA\\Pack.ZIP"_s, dir), 0);
+        QCOMPARE(tree(dir), (QStringList{u"a.txt"_s, u"b.txt"_s, u"c.txt"_s}));
+
+        // An empty name stays a missing archive.
+        rig.prompts.expectMessageBox(Prompts::Answer::Ok, u"Error: 4"_s);
+        QCOMPARE(rig.start(QString(), fresh(QStringLiteral("none"))), 4);
+        rig.prompts.verifyAllUsed();
+    }
 };
 
 QTEST_MAIN(TestUnzBinding)
