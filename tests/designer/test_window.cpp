@@ -156,10 +156,13 @@ void TestDesignerWindow::aCompleteBlockIsWrittenBackAsItWasRead() {
     // Read once at the built-in placement, then read what that gave.
     QString block;
     {
-        const auto window = openOn(u"[CO1T]12\r\n[FO1L]-450\r\n[BKGR]missing.bmp"_s);
+        // A system colour has its top bit set and is written as a negative number.
+        const auto window =
+            openOn(u"[CO1T]12\r\n[FO1L]-450\r\n[CO2C]-2147483633\r\n[BKGR]missing.bmp"_s);
         block = serializeLayout(*window, window->face()->backgroundPath()).text;
     }
     QCOMPARE(layoutValue(block, u"[FO1L]"_s), u"-450"_s);
+    QCOMPARE(layoutValue(block, u"[CO2C]"_s), u"-2147483633"_s);
     QCOMPARE(layoutValue(block, u"[BKGR]"_s), u"missing.bmp"_s);
     block.chop(2); // the writer adds the last line end
     const auto again = openOn(block);
