@@ -2,6 +2,7 @@
 
 #include "editorstate.h"
 #include "filedialogs.h"
+#include "settingbox.h"
 #include "uitexts.h"
 
 #include <QDir>
@@ -41,8 +42,7 @@ IconsPanel::IconsPanel(EditorState& state, const UiTexts& texts, Prompts& prompt
         const IconRow& row = iconRows[i];
         auto* label = new QLabel(texts.text(row.label), this);
         label->setObjectName(QString::fromUtf16(row.label));
-        auto* box = new QLineEdit(this);
-        box->setObjectName(QString::fromUtf16(row.box));
+        QLineEdit* box = makeSettingBox(QString::fromUtf16(row.box), this);
         auto* picker = new QPushButton(this);
         picker->setObjectName(QString::fromUtf16(row.picker));
         picker->setIcon(pickerIcon);

@@ -1,5 +1,6 @@
 #include "textpanel.h"
 
+#include "settingbox.h"
 #include "uitexts.h"
 
 #include <QLabel>
@@ -14,8 +15,7 @@ QLineEdit* framedBox(const UiTexts& texts, const QString& frameName, const QStri
                      QVBoxLayout* into) {
     auto* frame = new QGroupBox(texts.text(frameName));
     frame->setObjectName(frameName);
-    auto* box = new QLineEdit(frame);
-    box->setObjectName(boxName);
+    QLineEdit* box = makeSettingBox(boxName, frame);
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(box);
     into->addWidget(frame);

@@ -325,6 +325,36 @@ private slots:
         QCOMPARE(EditorFixture::readFile(f.discFile(u"config.ini"_s)), original);
     }
 
+    void settingsComeBackAsTheFileHoldsThem() {
+        EditorFixture f;
+        // A long introduction, blanks, a lone line feed, a tab, a NUL and the
+        // bytes the code page leaves undefined: none may change on the way.
+        QByteArray bytes("[TITL]  spaced title  \r\n[ICON]a\nb\r\n[IC1a]t\tab\r\n[IC1b]nul");
+        bytes.append('\0');
+        bytes.append("x\r\n[IC2a]\x81\x8d\x8f\x90\x9d\xff\r\n[INTR]");
+        bytes.append(QByteArray(40000, 'i'));
+        bytes.append("\r\n[ABOU]");
+        bytes.append(QByteArray(70000, 'a'));
+        bytes.append("\r\n");
+        EditorFixture::writeFile(f.discFile(u"config.ini"_s), bytes);
+        f.openThroughDialog(f.discFile(u"config.ini"_s));
+        QCOMPARE(f.child<QLineEdit>(u"Text7"_s)->text().size(), 40000);
+        // What the author types goes in as typed, outer blanks included.
+        f.child<QLineEdit>(u"Text6"_s)->setText(u" img\\pressed.bmp "_s);
+        f.prompts.expectMessageBox(Prompts::Answer::Ok);
+        f.window->saveProject();
+
+        const QByteArray saved = EditorFixture::readFile(f.discFile(u"config.ini"_s));
+        const auto lineOf = [](const QByteArray& file, const char* tag) {
+            const qsizetype start = file.indexOf(tag);
+            return start < 0 ? QByteArray() : file.mid(start, file.indexOf("\r\n", start) - start);
+        };
+        for (const char* tag :
+             {"[TITL]", "[ICON]", "[IC1a]", "[IC1b]", "[IC2a]", "[INTR]", "[ABOU]"})
+            QVERIFY2(lineOf(saved, tag) == lineOf(bytes, tag), tag);
+        QCOMPARE(lineOf(saved, "[IC2b]"), QByteArray("[IC2b] img\\pressed.bmp "));
+    }
+
     void aFileWithoutLayoutGetsTheBuiltInPlacement() {
         EditorFixture f;
         ConfigWriteResult result;
