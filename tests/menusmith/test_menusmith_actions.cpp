@@ -4,11 +4,14 @@
 
 #include <productinfo.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -164,6 +167,106 @@ private slots:
         QVERIFY(request.defaultExtension.isEmpty());
         QCOMPARE(request.filters, f.window->texts().filter(u"filterIcon"));
         QCOMPARE(QDir::currentPath() + u'/', f.discFolder());
+    }
+
+    void menusInBothLanguages_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("IT") << u"IT"_s;
+        QTest::newRow("EN") << u"EN"_s;
+    }
+    void menusInBothLanguages() {
+        QFETCH(QString, language);
+        const bool english = language == u"EN";
+        EditorFixture f(language);
+        struct Item {
+            const char16_t* name;
+            const char16_t* italian;
+            const char16_t* english;
+            const char16_t* key;
+        };
+        // Menu by menu, in order; a separator has no caption.
+        const QList<std::pair<Item, QList<Item>>> menus{
+            {{u"file", u"File", u"File", u""},
+             {{u"nuovo", u"&Nuovo Progetto...", u"New Project", u"Ctrl+N"},
+              {u"load", u"&Apri...", u"Open Project", u"Ctrl+A"},
+              {u"mnuFileBar1", u"", u"", u""},
+              {u"save", u"&Salva", u"Save", u"Ctrl+S"},
+              {u"fg", u"", u"", u""},
+              {u"testamenu2", u"Testa menu.exe", u"Test menu", u"Ctrl+T"},
+              {u"fgdfhgdhfh", u"", u"", u""},
+              {u"esci", u"&Esci", u"Exit", u"Ctrl+Q"}}},
+            {{u"Progetto", u"&Progetto", u"Project", u""},
+             {{u"file2", u"&File ", u"File", u"F1"},
+              {u"Configurazionetesto", u"&Configurazione testo", u"Text config", u"F2"},
+              {u"icone", u"&Icone", u"Icons", u"F3"},
+              {u"categorie", u"&Categorie", u"Category set", u"F4"},
+              {u"database", u"&Database", u"Database", u"F5"},
+              {u"AspettoGrafico", u"Aspetto &Grafico", u"Graphics", u"F6"}}},
+            {{u"Help", u"&Help", u"Help", u""},
+             {{u"Readme", u"Guida", u"Readme", u""},
+              {u"Aboutbox", u"About", u"About", u""},
+              {u"hjgh", u"", u"", u""},
+              {u"Emailme", u"E-mail", u"E-mail", u""},
+              {u"suggerimenti", u"Invia Suggerimenti", u"Suggestions", u""},
+              {u"yutut", u"", u"", u""},
+              {u"WebPage", u"Web Page", u"Web Page", u""},
+              {u"Aggiornamenti", u"Aggiornamenti", u"Upgrade", u""}}}};
+        const QList<QAction*> bar = f.window->menuBar()->actions();
+        QCOMPARE(bar.size(), menus.size());
+        for (qsizetype m = 0; m < menus.size(); ++m) {
+            const auto& [title, items] = menus[m];
+            QMenu* menu = bar[m]->menu();
+            QVERIFY(menu);
+            QCOMPARE(menu->objectName(), QString::fromUtf16(title.name));
+            QCOMPARE(menu->title(), QString::fromUtf16(english ? title.english : title.italian));
+            const QList<QAction*> actions = menu->actions();
+            QCOMPARE(actions.size(), items.size());
+            for (qsizetype i = 0; i < items.size(); ++i) {
+                const Item& item = items[i];
+                QAction* action = actions[i];
+                QCOMPARE(action->objectName(), QString::fromUtf16(item.name));
+                QCOMPARE(action->isSeparator(), QStringView(item.italian).isEmpty());
+                if (action->isSeparator())
+                    continue;
+                QCOMPARE(action->text(), QString::fromUtf16(english ? item.english : item.italian));
+                QCOMPARE(action->shortcut(), QKeySequence(QString::fromUtf16(item.key)));
+            }
+        }
+    }
+
+    void everyCaptionOfTheWindowInBothLanguages_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("IT") << u"IT"_s;
+        QTest::newRow("EN") << u"EN"_s;
+    }
+    void everyCaptionOfTheWindowInBothLanguages() {
+        QFETCH(QString, language);
+        EditorFixture f(language);
+        const UiTexts texts(language);
+        const QStringList controls{
+            u"Option1"_s,   u"Option2"_s,   u"Option3"_s,   u"Option4"_s,   u"Option5"_s,
+            u"Command13"_s, u"Command25"_s, u"Label28"_s,   u"Label15"_s,   u"Command2"_s,
+            u"Command1"_s,  u"Command10"_s, u"Command3"_s,  u"Command22"_s, u"Frame5"_s,
+            u"Label26"_s,   u"Frame7"_s,    u"Frame9"_s,    u"Frame8"_s,    u"Label27"_s,
+            u"Label25"_s,   u"Label4"_s,    u"Label5"_s,    u"Label12"_s,   u"Label13"_s,
+            u"Label14"_s,   u"Frame10"_s,   u"Command5"_s,  u"Command4"_s,  u"Command6"_s,
+            u"Command7"_s,  u"Command99"_s, u"Frame13"_s,   u"Label17"_s,   u"Label18"_s,
+            u"Label19"_s,   u"Frame14"_s,   u"Label20"_s,   u"Label23"_s,   u"Label21"_s,
+            u"Label24"_s,   u"Label22"_s,   u"Frame15"_s,   u"Label30"_s,   u"Check1"_s,
+            u"Label29"_s,   u"Command28"_s, u"Command29"_s, u"Command30"_s, u"Command31"_s};
+        for (const QString& name : controls) {
+            const QList<QWidget*> found = f.window->findChildren<QWidget*>(name);
+            QVERIFY2(found.size() == 1, qPrintable(name));
+            QString caption;
+            if (auto* button = qobject_cast<QAbstractButton*>(found.first()))
+                caption = button->text();
+            else if (auto* label = qobject_cast<QLabel*>(found.first()))
+                caption = label->text();
+            else if (auto* frame = qobject_cast<QGroupBox*>(found.first()))
+                caption = frame->title();
+            QVERIFY2(!caption.isEmpty(), qPrintable(name));
+            QCOMPARE(caption, texts.text(name));
+        }
     }
 
     void italianCaptionsAndTooltips() {
