@@ -27,6 +27,7 @@ class TestRoundTrip : public QObject {
 private slots:
     void threeApplicationsWithCategoriesSurviveSaveAndOpen();
     void categoriesOffWriteNoCategoryLines();
+    void removedCategoryStaysWithItsApplications();
 
 private:
     struct Editor;
@@ -190,6 +191,36 @@ void TestRoundTrip::categoriesOffWriteNoCategoryLines() {
     QVERIFY(!bytes.contains("[CATG]"));
     QVERIFY(!bytes.contains("[CATN]"));
     QVERIFY(bytes.contains("[NOME]Solo\r\n"));
+}
+
+void TestRoundTrip::removedCategoryStaysWithItsApplications() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    Editor editor(dir.path() + u"/"_s);
+    editor.categories.setCategories(true, {u"Giochi"_s, u"Utility"_s});
+    editor.addApplication(u"Tetris"_s, u"INSTALLA"_s, 0);
+    click(&editor.records, u"Command7"_s);
+    QCOMPARE(editor.records.records().first().category, u"Giochi"_s);
+
+    control<QListWidget>(&editor.categories, u"List1"_s)->setCurrentRow(0);
+    click(&editor.categories, u"Command29"_s);
+    QCOMPARE(entries(control<QComboBox>(&editor.records, u"Combo1"_s)),
+             (QStringList{u"Utility"_s, QString()}));
+    // Edited again without touching the drop-down: the name stays.
+    click(&editor.records, u"Command4"_s);
+    setText(&editor.records, u"Text15"_s, u"LEGGIMI"_s);
+    click(&editor.records, u"Command7"_s);
+    QCOMPARE(editor.records.records().first().category, u"Giochi"_s);
+
+    const QString path = dir.path() + u"/config.ini"_s;
+    QVERIFY(writeConfig(editor.project(), u"NO"_s, path).ok);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.contains("[CATE]SI\r\n[CATG]Utility\r\n"));
+    QVERIFY(!bytes.contains("[CATG]Giochi"));
+    QVERIFY(bytes.contains("[EXTN]LEGGIMI\r\n"));
+    QVERIFY(bytes.contains("[CATN]Giochi\r\n"));
 }
 
 QTEST_MAIN(TestRoundTrip)
