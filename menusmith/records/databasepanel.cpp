@@ -217,7 +217,10 @@ void DatabasePanel::deleteRecord() {
     if (!hasCurrentRecord())
         return;
     m_records.removeAt(m_state.currentRecord);
-    refreshNames(-1);
+    // currentRecord stays, so the record that moved up is now the one that
+    // Modify, Delete and the moves act on; the list shows it selected rather
+    // than leaving a next Delete to remove a record nobody sees chosen.
+    refreshNames(hasCurrentRecord() ? m_state.currentRecord : -1);
     showCurrentRecord();
 }
 
