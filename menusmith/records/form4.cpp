@@ -69,9 +69,16 @@ Form4::Form4(EditorState& state, const UiTexts& texts, QWidget* parent)
     m_web->setChecked(true);
     m_address->setText(webPrefix);
 
-    connect(m_web, &QRadioButton::clicked, this, [this] { usePrefix(webPrefix); });
-    connect(m_ftp, &QRadioButton::clicked, this, [this] { usePrefix(ftpPrefix); });
-    connect(m_email, &QRadioButton::clicked, this, [this] { usePrefix(emailPrefix); });
+    // Only a change of kind starts the address again: a click on the kind
+    // already chosen keeps what was typed.
+    const std::pair<QRadioButton*, const QString*> kinds[] = {
+        {m_web, &webPrefix}, {m_ftp, &ftpPrefix}, {m_email, &emailPrefix}};
+    for (const auto& [option, prefix] : kinds) {
+        connect(option, &QRadioButton::toggled, this, [this, text = *prefix](bool chosen) {
+            if (chosen)
+                usePrefix(text);
+        });
+    }
     connect(m_ok, &QPushButton::clicked, this, &Form4::confirm);
     connect(m_cancel, &QPushButton::clicked, this, &Form4::reject);
 }

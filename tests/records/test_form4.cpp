@@ -107,6 +107,19 @@ void TestForm4::choosingAKindReplacesTheTypedAddress() {
     QCOMPARE(text(&dialog, u"Text1"_s), u"mailto:"_s);
     control<QRadioButton>(&dialog, u"Option1"_s)->click();
     QCOMPARE(text(&dialog, u"Text1"_s), u"http://"_s);
+
+    // Clicking the kind already chosen keeps the typed address.
+    setText(&dialog, u"Text1"_s, u"http://www.example.com"_s);
+    control<QRadioButton>(&dialog, u"Option1"_s)->click();
+    QCOMPARE(text(&dialog, u"Text1"_s), u"http://www.example.com"_s);
+    // The arrow keys choose another kind as a click does.
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    control<QRadioButton>(&dialog, u"Option1"_s)->setFocus();
+    QVERIFY(control<QRadioButton>(&dialog, u"Option1"_s)->hasFocus());
+    QTest::keyClick(control<QRadioButton>(&dialog, u"Option1"_s), Qt::Key_Right);
+    QVERIFY(!control<QRadioButton>(&dialog, u"Option1"_s)->isChecked());
+    QVERIFY(text(&dialog, u"Text1"_s) == u"mailto:"_s || text(&dialog, u"Text1"_s) == u"ftp://"_s);
 }
 
 void TestForm4::blanksAroundTheAddressAreKept() {
