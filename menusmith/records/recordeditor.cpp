@@ -20,6 +20,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include <limits>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -27,6 +29,9 @@ namespace {
 QLineEdit* makeField(const QString& name, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
+    // A line edit keeps 32767 characters by default; a longer description
+    // read from config.ini would lose its end at the next OK.
+    field->setMaxLength(std::numeric_limits<int>::max());
     return field;
 }
 

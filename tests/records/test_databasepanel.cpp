@@ -52,6 +52,7 @@ private slots:
     void okRenamesTheRecordInBothNameLists();
     void addWithCategoriesOnKeepsNoCategoryUntilOneIsChosen();
     void cancelDiscardsTypedChanges();
+    void longFieldsSurviveOk();
     void modifyWithoutACurrentRecordRefuses();
     void deleteShowsTheRecordThatMovedUp();
     void deletingTheLastRecordLeavesTheFieldsEmpty();
@@ -287,6 +288,17 @@ void TestDatabasePanel::cancelDiscardsTypedChanges() {
     QCOMPARE(m_panel->records().at(2), app(u"C"_s));
     QCOMPARE(text(m_panel, u"Text9"_s), u"C"_s);
     QCOMPARE(text(m_panel, u"Text13"_s), u"C.exe"_s);
+}
+
+void TestDatabasePanel::longFieldsSurviveOk() {
+    AppEntry long_ = app(u"L"_s);
+    long_.description = QString(40000, u'd');
+    long_.extraCommand = u"[INTERNET]http://example.com/"_s + QString(33000, u'x');
+    m_panel->setRecords({long_});
+    select(0);
+    QVERIFY(click(m_panel, u"Command4"_s));
+    QVERIFY(click(m_panel, u"Command7"_s));
+    QCOMPARE(m_panel->records().first(), long_);
 }
 
 void TestDatabasePanel::modifyWithoutACurrentRecordRefuses() {
