@@ -13,12 +13,12 @@ struct ConfigToken {
 
 // Splits the bytes of config.ini into lines and yields the tagged ones in file
 // order. A line ends at CR or CR LF; a lone LF stays inside its line, as the
-// Windows programs that wrote these files read them. A last line without a line
-// end is still read. Lines that do not start with a tag are skipped.
+// Windows programs that wrote these files read them. A file without any CR has
+// had its line ends converted and is split at LF instead. A last line without a
+// line end is still read. Lines that do not start with a tag are skipped.
 class LineTokenizer {
 public:
-    explicit LineTokenizer(QByteArrayView bytes)
-        : m_bytes(bytes) {}
+    explicit LineTokenizer(QByteArrayView bytes);
 
     // The next tagged line, or false at the end of the bytes.
     bool next(ConfigToken& token);
@@ -26,4 +26,5 @@ public:
 private:
     QByteArrayView m_bytes;
     qsizetype m_pos = 0;
+    char m_lineEnd = '\r';
 };

@@ -83,6 +83,18 @@ private slots:
         QCOMPARE(config.aboutText, u"last"_s);
     }
 
+    void fileWithLineFeedsOnly() {
+        // Converted to LF by an editor or by git: read line by line all the same.
+        const ConfigFile config = parseConfig("[TITL]one\n[NOME]A\n\n[NOME]B\n[ABOU]last");
+        QCOMPARE(config.title, u"one"_s);
+        QCOMPARE(config.apps.size(), 2);
+        QCOMPARE(config.aboutText, u"last"_s);
+        // One CR anywhere and LF is data again.
+        const ConfigFile mixed = parseConfig("[TITL]one\n[NOME]A\r\n");
+        QCOMPARE(mixed.title, u"one\n[NOME]A"_s);
+        QVERIFY(mixed.apps.isEmpty());
+    }
+
     void continuedValueKeepsItsFirstLine() {
         const ConfigFile config = parseConfig(
             crlf({"[INTR]Welcome to the disc.", "Pick an application below.", "[ABOU]x"}));
