@@ -2,8 +2,8 @@
 
 #include "configpath.h"
 #include "layoutnumbers.h"
-#include "pictureloader.h"
 #include "picturebutton.h"
+#include "pictureloader.h"
 
 #include <QComboBox>
 #include <QDir>

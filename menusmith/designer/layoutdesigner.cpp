@@ -27,11 +27,17 @@ LayoutDesigner::~LayoutDesigner() {
     delete m_designer.data();
 }
 
-bool LayoutDesigner::isOpen() const { return m_designer != nullptr; }
+bool LayoutDesigner::isOpen() const {
+    return m_designer != nullptr;
+}
 
-DesignerWindow* LayoutDesigner::designerWindow() const { return m_designer; }
+DesignerWindow* LayoutDesigner::designerWindow() const {
+    return m_designer;
+}
 
-ModificatorWindow* LayoutDesigner::modificator() const { return m_modificator; }
+ModificatorWindow* LayoutDesigner::modificator() const {
+    return m_modificator;
+}
 
 void LayoutDesigner::open() {
     if (!m_state.hasProject()) {
