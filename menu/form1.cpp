@@ -28,17 +28,6 @@ namespace {
 
 const QString kConfigName = QStringLiteral("config.ini");
 
-void showColours(QWidget* widget, ConfigColour back, ConfigColour text) {
-    QPalette palette = widget->palette();
-    const QColor backColour = back.toQColor(palette);
-    const QColor textColour = text.toQColor(palette);
-    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
-        palette.setColor(role, backColour);
-    for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
-        palette.setColor(role, textColour);
-    widget->setPalette(palette);
-}
-
 int wholePixels(double value) {
     return int(layoutnumber::roundHalfEven(value));
 }
@@ -227,19 +216,10 @@ void Form1::centreOnScreen() {
 }
 
 void Form1::showFirstCategory() {
-    QComboBox* combo = m_face->categoryBox();
-    combo->show();
-    const FaceGeometry list = m_face->controlGeometry(LayoutObjectId::AppList);
-    const int comboHeight = combo->height();
-    combo->setGeometry(wholePixels(list.left), wholePixels(list.top), wholePixels(list.width),
-                       comboHeight);
-    showColours(combo, m_face->backColour(LayoutObjectId::AppList),
-                m_face->textColour(LayoutObjectId::AppList));
-    m_face->setControlGeometry(LayoutObjectId::AppList, {list.left, list.top + comboHeight,
-                                                         list.width, list.height - comboHeight});
+    m_face->showCategoryBoxOverList();
 
     m_table.copyToMasters();
-    m_table.filter(combo->currentText());
+    m_table.filter(m_face->categoryBox()->currentText());
     refillList();
 }
 

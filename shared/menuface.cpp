@@ -210,6 +210,27 @@ void MenuFace::showColours(const Control& control) {
     control.widget->setPalette(palette);
 }
 
+void MenuFace::showCategoryBoxOverList() {
+    const Control* list = find(LayoutObjectId::AppList);
+    const FaceGeometry at = list->geometry;
+    const int comboHeight = m_combo->height();
+    const QRect shown = m_list->geometry(); // the list's geometry, rounded
+    m_combo->setGeometry(shown.left(), shown.top(), shown.width(), comboHeight);
+    // A closed drop-down is drawn in the button colours, its list in the base ones.
+    const QPalette base = QGuiApplication::palette();
+    const QColor back = list->back.toQColor(base);
+    const QColor text = list->text.toQColor(base);
+    QPalette palette = m_combo->palette();
+    for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
+        palette.setColor(role, back);
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
+        palette.setColor(role, text);
+    m_combo->setPalette(palette);
+    m_combo->show();
+    setControlGeometry(LayoutObjectId::AppList,
+                       {at.left, at.top + comboHeight, at.width, at.height - comboHeight});
+}
+
 void MenuFace::setWindowColour(ConfigColour colour) {
     m_windowColour = colour;
     QPalette own = palette();

@@ -167,6 +167,11 @@ public:
 
     // Centres Picture5 in Picture1 and Picture2 in Picture9.
     void centrePictures();
+
+    // Shows Combo1 over the top of List2, as the menu does with categories on:
+    // the drop-down takes the list's left, top, width and colours, and the
+    // list gets shorter by the drop-down's height and moves down as much.
+    void showCategoryBoxOverList();
     // Each of the two on its own: the designer keeps the logo centred in its
     // frame at every change, the application picture only when asked.
     void centreLogo();

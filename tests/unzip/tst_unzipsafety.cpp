@@ -41,14 +41,10 @@ bool isEmptyFolder(const QString& dir) {
     return QDir(dir).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
 }
 
-// Removes a folder tree deeper than the longest path the system takes, which
-// QDir cannot remove: each level is entered by its handle.
-void removeTreeAt(int parent, const char* name) {
-    const int fd = ::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
-    if (fd < 0) {
-        ::unlinkat(parent, name, 0);
-        return;
-    }
+void removeTreeAt(int parent, const char* name);
+
+// Removes everything in the folder open as fd, and closes fd.
+void removeEntriesOf(int fd) {
     DIR* listing = ::fdopendir(fd);
     if (listing == nullptr) {
         ::close(fd);
@@ -65,6 +61,17 @@ void removeTreeAt(int parent, const char* name) {
         removeTreeAt(::dirfd(listing), n.c_str());
     }
     ::closedir(listing);
+}
+
+// Removes a folder tree deeper than the longest path the system takes, which
+// QDir cannot remove: each level is entered by its handle.
+void removeTreeAt(int parent, const char* name) {
+    const int fd = ::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW);
+    if (fd < 0) {
+        ::unlinkat(parent, name, 0);
+        return;
+    }
+    removeEntriesOf(fd);
     ::unlinkat(parent, name, AT_REMOVEDIR);
 }
 
@@ -107,25 +114,9 @@ int countFilesBelow(const QString& dir, int& links) {
 // Empties dir of everything, whatever the names.
 void removeAllBelow(const QString& dir) {
     const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) {
-        return;
+    if (fd >= 0) {
+        removeEntriesOf(fd);
     }
-    DIR* listing = ::fdopendir(fd);
-    if (listing == nullptr) {
-        ::close(fd);
-        return;
-    }
-    std::vector<std::string> names;
-    while (const dirent* entry = ::readdir(listing)) {
-        const std::string n = entry->d_name;
-        if (n != "." && n != "..") {
-            names.push_back(n);
-        }
-    }
-    for (const std::string& n : names) {
-        removeTreeAt(::dirfd(listing), n.c_str());
-    }
-    ::closedir(listing);
 }
 
 void removeDeepTree(const QString& dir, const QByteArray& top) {
