@@ -3,6 +3,7 @@
 #include <codepage.h>
 #include <configreader.h>
 #include <configvalues.h>
+#include <linetokenizer.h>
 
 #include <QDir>
 #include <QLocale>
@@ -17,60 +18,53 @@ const QByteArray layoutHeader = "============ CONFIG POSIZIONE TESTO ===========
 // The number of [CATN] lines: the applications after them have no category yet.
 qsizetype categoryLineCount(QByteArrayView bytes) {
     qsizetype count = 0;
-    qsizetype lineStart = 0;
-    while (lineStart < bytes.size()) {
-        if (bytes.sliced(lineStart).startsWith("[CATN]"))
+    LineTokenizer lines(bytes);
+    ConfigToken token;
+    while (lines.next(token)) {
+        if (!token.tag.isLayout && token.tag.config == ConfigTag::AppCategory)
             ++count;
-        const qsizetype end = bytes.indexOf('\r', lineStart);
-        if (end < 0)
-            break;
-        lineStart = end + 1;
-        if (lineStart < bytes.size() && bytes[lineStart] == '\n')
-            ++lineStart;
     }
     return count;
 }
 
-// Where the line after the layout header starts, or -1 without a header line.
-qsizetype afterLayoutHeader(QByteArrayView bytes) {
-    qsizetype from = 0;
-    while (true) {
-        const qsizetype at = bytes.indexOf(layoutHeader, from);
-        if (at < 0)
-            return -1;
-        const bool lineStart = at == 0 || bytes[at - 1] == '\r' || bytes[at - 1] == '\n';
-        qsizetype end = at + layoutHeader.size();
-        if (lineStart && (end == bytes.size() || bytes[end] == '\r')) {
-            if (end < bytes.size())
-                ++end;
-            if (end < bytes.size() && bytes[end] == '\n')
-                ++end;
-            return end;
-        }
-        from = at + 1;
+// The lines after the layout header line, or nothing without a header line.
+std::optional<QList<QByteArrayView>> linesAfterLayoutHeader(QByteArrayView bytes) {
+    LineTokenizer lines(bytes);
+    QByteArrayView line;
+    while (lines.nextLine(line)) {
+        if (line != layoutHeader)
+            continue;
+        QList<QByteArrayView> after;
+        while (lines.nextLine(line))
+            after.append(line);
+        return after;
     }
+    return std::nullopt;
 }
 
 } // namespace
 
 QString layoutTextOf(QByteArrayView bytes, const ConfigFile& config) {
-    const qsizetype start = afterLayoutHeader(bytes);
-    if (start < 0) {
+    const std::optional<QList<QByteArrayView>> lines = linesAfterLayoutHeader(bytes);
+    if (!lines) {
         // A file written by hand without the header: keep its layout lines.
-        QString lines = config.layout.toText();
-        if (lines.isEmpty())
+        QString text = config.layout.toText();
+        if (text.isEmpty())
             return configvalue::unset;
-        lines.chop(2);
-        return lines;
+        text.chop(2);
+        return text;
     }
-    QByteArrayView tail = bytes.sliced(start);
-    if (tail.isEmpty())
+    if (lines->isEmpty())
         return configvalue::unset;
-    if (tail.endsWith("\r\n"))
-        tail.chop(2);
-    else if (tail.endsWith('\r'))
-        tail.chop(1);
-    return cp1252::decode(tail);
+    // Lines as the readers split them, put back with the line end the writer
+    // uses: a file whose line ends were converted is saved whole again.
+    QByteArray text;
+    for (qsizetype i = 0; i < lines->size(); ++i) {
+        if (i > 0)
+            text += "\r\n";
+        text += (*lines)[i];
+    }
+    return cp1252::decode(text);
 }
 
 OpenedProject projectFromBytes(QByteArrayView bytes) {
