@@ -1,19 +1,20 @@
 #include "projectfile.h"
 
 #include <codepage.h>
+#include <configpath.h>
 #include <configreader.h>
 #include <configvalues.h>
 #include <linetokenizer.h>
 
-#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
 const QByteArray layoutHeader = "============ CONFIG POSIZIONE TESTO =============";
+const QByteArray newProjectStart = "Nuovo file config.ini creato il ";
 
 // The number of [CATN] lines: the applications after them have no category yet.
 qsizetype categoryLineCount(QByteArrayView bytes) {
@@ -74,44 +75,35 @@ OpenedProject projectFromBytes(QByteArrayView bytes) {
     for (qsizetype i = withCategory; i < project.config.apps.size(); ++i)
         project.config.apps[i].category = configvalue::noCategory;
     project.layoutText = layoutTextOf(bytes, project.config);
+    // An empty file, or one that New has just made, holds nothing to lose.
+    ConfigToken token;
+    project.looksLikeConfig =
+        bytes.isEmpty() || LineTokenizer(bytes).next(token) || bytes.startsWith(newProjectStart);
     return project;
 }
 
-std::optional<OpenedProject> readProject(const QString& path, QString* errorMessage) {
-    const std::optional<QByteArray> bytes = readConfigBytes(path, errorMessage);
+std::optional<OpenedProject> readProject(const QString& path, FileProblem* problem) {
+    const std::optional<QByteArray> bytes = readConfigBytes(path, nullptr, problem);
     if (!bytes)
         return std::nullopt;
     return projectFromBytes(*bytes);
 }
 
 QString newProjectLine(const QDate& date) {
-    return u"Nuovo file config.ini creato il "_s +
+    return QString::fromLatin1(newProjectStart) +
            QLocale::system().toString(date, QLocale::ShortFormat);
 }
 
-bool writeNewProject(const QString& path, const QDate& date, QString* errorMessage) {
+FileProblem writeNewProject(const QString& path, const QDate& date) {
     // A date form with characters outside the code page falls back to ISO.
     const QString line = newProjectLine(date);
-    const QByteArray bytes = cp1252::encode(QString(line + u"\r\n"_s))
-                                 .value_or(QByteArray("Nuovo file config.ini creato il ") +
-                                           date.toString(Qt::ISODate).toLatin1() + "\r\n");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (errorMessage)
-            *errorMessage = u"%1: %2"_s.arg(QDir::toNativeSeparators(path), file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    const QByteArray bytes =
+        cp1252::encode(QString(line + u"\r\n"_s))
+            .value_or(newProjectStart + date.toString(Qt::ISODate).toLatin1() + "\r\n");
+    return replaceFileContent(path, bytes);
 }
 
-bool fileExistsIgnoringCase(const QString& folder, const QString& fileName) {
-    if (fileName.isEmpty())
-        return false;
-    const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& entry : entries) {
-        if (entry.compare(fileName, Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
+QString existingProjectFile(const QString& path) {
+    const QFileInfo info(path);
+    return paths::findInFolder(info.absolutePath(), info.fileName()).value_or(path);
 }
