@@ -72,6 +72,22 @@ private:
     QFile::Permissions m_permissions;
 };
 
+// Writes with a limit on file sizes, which makes the write fail the way a full
+// disk does, even as root.
+ConfigWriteResult writeWithSizeLimit(const ConfigFile& config, const QString& path,
+                                     qsizetype limitBytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit limit = saved;
+    limit.rlim_cur = rlim_t(limitBytes);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const ConfigWriteResult result = writeConfig(config, configvalue::unset, path);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, SIG_DFL);
+    return result;
+}
+
 AppEntry app(const QString& name, const QString& category = QString()) {
     return {name,
             name + u" description"_s,
@@ -295,16 +311,7 @@ private slots:
         for (int i = 0; i < 200; ++i)
             bigger.apps.append(app(u"More%1"_s.arg(i)));
 
-        // A file-size limit makes the write fail the way a full disk does, even as root.
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit saved{};
-        QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
-        rlimit limit = saved;
-        limit.rlim_cur = rlim_t(old.size() + 100);
-        QVERIFY(setrlimit(RLIMIT_FSIZE, &limit) == 0);
-        const ConfigWriteResult result = writeConfig(bigger, configvalue::unset, path);
-        QVERIFY(setrlimit(RLIMIT_FSIZE, &saved) == 0);
-        std::signal(SIGXFSZ, SIG_DFL);
+        const ConfigWriteResult result = writeWithSizeLimit(bigger, path, old.size() + 100);
 
         QVERIFY(!result.ok);
         QVERIFY2(result.errorMessage.contains(path), qPrintable(result.errorMessage));
@@ -335,15 +342,7 @@ private slots:
         const QByteArray saved = readAll(path);
         ConfigFile bigger = fullModel();
         bigger.introText = QString(4000, u'x');
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit before{};
-        QVERIFY(getrlimit(RLIMIT_FSIZE, &before) == 0);
-        rlimit limit = before;
-        limit.rlim_cur = rlim_t(saved.size() + 100);
-        QVERIFY(setrlimit(RLIMIT_FSIZE, &limit) == 0);
-        const ConfigWriteResult cut = writeConfig(bigger, configvalue::unset, path);
-        QVERIFY(setrlimit(RLIMIT_FSIZE, &before) == 0);
-        std::signal(SIGXFSZ, SIG_DFL);
+        const ConfigWriteResult cut = writeWithSizeLimit(bigger, path, saved.size() + 100);
         QVERIFY(!cut.ok);
         QCOMPARE(readAll(path), saved);
 
