@@ -52,6 +52,7 @@ int main(int argc, char* argv[]) {
         break;
     }
 
+    installQtTranslations(options.language);
     QtDesktop desktop;
     QtPrompts prompts;
     QtSound sound;
