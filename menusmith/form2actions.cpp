@@ -4,6 +4,7 @@
 
 // layoutdesigner.h needs its two windows complete.
 #include "designerwindow.h"
+#include "helppage.h"
 #include "layoutdesigner.h"
 #include "menulocator.h"
 #include "modificatorwindow.h"
@@ -64,7 +65,7 @@ void Form2::testRun() {
 }
 
 void Form2::openHelp() {
-    m_desktop.openDocumentOrAddress(QDir(m_programFolder).filePath(u"Help/index.htm"_s));
+    m_desktop.openDocumentOrAddress(helpPagePath(m_programFolder));
 }
 
 void Form2::showAbout() {
