@@ -5,7 +5,7 @@ TEST_BUILD ?= build-test
 JOBS       ?= $(shell nproc)
 DEMO_DISC  ?= examples/demo-disc
 
-.PHONY: all deps configure build demo edit test test-build bench fuzz format clean
+.PHONY: all deps configure build demo edit test test-build package bench fuzz format clean
 
 all: build
 
@@ -37,6 +37,16 @@ bench: build
 	@for b in $$(find $(BUILD)/bench -type f -executable -name 'bench_*' | sort); do \
 		echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
 
+# The Debian package, built with Debian's hardening flags: build-package/*.deb.
+PACKAGE_BUILD ?= build-package
+package: export DEB_BUILD_MAINT_OPTIONS = hardening=+all
+package: deps
+	@CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	  LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	  cmake -S . -B $(PACKAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	  -DMENU_BUILD_TESTS=OFF -DMENU_BUILD_BENCH=OFF >/dev/null
+	@cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target package
+
 # libFuzzer needs clang: `make fuzz` builds the targets and runs each for FUZZ_SECONDS.
 FUZZ_SECONDS ?= 60
 fuzz: deps
@@ -50,4 +60,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) build-fuzz
+	rm -rf $(BUILD) $(TEST_BUILD) $(PACKAGE_BUILD) build-fuzz

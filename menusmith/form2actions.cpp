@@ -5,6 +5,7 @@
 // layoutdesigner.h needs its two windows complete.
 #include "designerwindow.h"
 #include "failuretexts.h"
+#include "helppage.h"
 #include "layoutdesigner.h"
 #include "menulocator.h"
 #include "modificatorwindow.h"
@@ -66,7 +67,7 @@ void Form2::testRun() {
 
 void Form2::openHelp() {
     // Said here, in the editor's language, rather than by the desktop.
-    const QString page = QDir(m_programFolder).filePath(u"Help/index.htm"_s);
+    const QString page = helpPagePath(m_programFolder);
     if (!QFileInfo::exists(page)) {
         message(fileProblemText(m_texts, FileProblem::NotFound, page));
         return;
