@@ -59,10 +59,11 @@ Form1::Form1(Options options, Desktop& desktop, Sound& sound, QWidget* parent)
            kMenuPlacement.clientHeight + menuBar()->sizeHint().height());
 
     connect(m_face->categoryBox(), &QComboBox::activated, this, &Form1::categoryChosen);
-    // A click on a row, or a row reached with the keyboard.
-    connect(m_face->appList(), &QListWidget::currentRowChanged, this, &Form1::rowChosen);
-    connect(m_face->appList(), &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { rowChosen(m_face->appList()->row(item)); });
+    // A row chosen with a click or the keyboard is a change of the selection,
+    // made once per choice. The current row alone is no choice: the list
+    // moves it by itself, on focus for one.
+    connect(m_face->appList(), &QListWidget::itemSelectionChanged, this,
+            [this] { rowChosen(selectedRow()); });
     connect(m_face->installButton(), &QPushButton::clicked, this, &Form1::install);
     connect(m_face->exploreButton(), &QPushButton::clicked, this, &Form1::explore);
     connect(m_face->extraButton(), &QPushButton::clicked, this, &Form1::extra);
@@ -121,6 +122,7 @@ std::optional<QString> Form1::load() {
     m_face->centrePictures();
 
     // 10. Nothing chosen yet.
+    clearCurrentRow();
     m_face->installButton()->setEnabled(false);
     m_face->exploreButton()->setEnabled(false);
     m_face->extraButton()->setEnabled(false);
@@ -228,6 +230,7 @@ void Form1::refillList() {
     const QSignalBlocker blocker(list);
     list->clear();
     list->addItems(m_table.visibleList(AppTable::Name));
+    clearCurrentRow();
 }
 
 void Form1::categoryChosen() {
@@ -242,8 +245,16 @@ void Form1::categoryChosen() {
 }
 
 int Form1::selectedRow() const {
-    const int row = m_face->appList()->currentRow();
+    const QList<QListWidgetItem*> selected = m_face->appList()->selectedItems();
+    const int row = selected.isEmpty() ? -1 : m_face->appList()->row(selected.first());
     return row < m_table.visibleCount() ? row : -1;
+}
+
+void Form1::clearCurrentRow() {
+    // A list that has no current row makes its first row current when it
+    // gets the focus; one told it has none keeps none, and the first arrow
+    // key then chooses the first row.
+    m_face->appList()->setCurrentIndex(QModelIndex());
 }
 
 void Form1::rowChosen(int row) {

@@ -75,6 +75,7 @@ private:
     void categoryChosen();
     void rowChosen(int row);
     int selectedRow() const;
+    void clearCurrentRow();
     void install();
     void explore();
     void extra();
