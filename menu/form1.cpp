@@ -109,7 +109,8 @@ std::optional<QString> Form1::load() {
     while (lines.next(token))
         applyLine(token);
 
-    // 6. Centred again at the size the file gave.
+    // 6. Centred again at the size the file gave, kept usable.
+    keepUsableSize();
     centreOnScreen();
 
     // 7. The category drop-down over the list, and the first category.
@@ -206,6 +207,19 @@ void Form1::setOuterSize(int width, int height) {
     const QSize client(width - m_frame.frameWidth,
                        height - (m_frame.frameHeight - m_frame.menuBarHeight));
     resize(client.expandedTo(QSize(1, 1)));
+}
+
+void Form1::keepUsableSize() {
+    // Layout values may make the window too small to show its menu bar and a
+    // row of the list, or larger than the screen that has to show it whole.
+    const QListWidget* list = m_face->appList();
+    const int row = list->count() > 0 ? list->sizeHintForRow(0) : list->fontMetrics().height();
+    const QSize least(menuBar()->sizeHint().width() + m_frame.frameWidth,
+                      m_frame.frameHeight + row + 2 * list->frameWidth());
+    QSize outer = outerSize().expandedTo(least);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        outer = outer.boundedTo(screen->availableGeometry().size());
+    setOuterSize(outer.width(), outer.height());
 }
 
 void Form1::centreOnScreen() {

@@ -69,6 +69,7 @@ protected:
 
 private:
     void applyLine(const ConfigToken& token);
+    void keepUsableSize();
     void centreOnScreen();
     void showFirstCategory();
     void refillList();
