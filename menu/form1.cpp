@@ -10,6 +10,7 @@
 #include "menuface.h"
 #include "pictureloader.h"
 #include "productpicture.h"
+#include "prompts.h"
 #include "shellopen.h"
 #include "sound.h"
 
@@ -321,8 +322,9 @@ void Form1::explore() {
     if (row < 0)
         return;
     QDir::setCurrent(m_options.discFolder);
-    m_desktop.openFolder(
-        paths::resolve(m_table.visible(AppTable::Folder, row), m_options.discFolder));
+    if (!m_desktop.openFolder(
+            paths::resolve(m_table.visible(AppTable::Folder, row), m_options.discFolder)))
+        reportFailure();
 }
 
 void Form1::extra() {
@@ -337,7 +339,8 @@ void Form1::carryOut(const LaunchPlan& plan, bool inRecordFolder) {
     switch (plan.kind) {
     case LaunchPlan::Kind::Address:
     case LaunchPlan::Kind::Document:
-        openWithShell(m_desktop, plan.target);
+        if (!openWithShell(m_desktop, plan.target))
+            reportFailure();
         break;
     case LaunchPlan::Kind::Unzip: {
         // The archive as this system names it, relative to the disc where it
@@ -347,16 +350,28 @@ void Form1::carryOut(const LaunchPlan& plan, bool inRecordFolder) {
         emit unzipRequested(relative.startsWith(u"..") ? archive : relative, plan.extractRoot);
         break;
     }
-    case LaunchPlan::Kind::Program:
+    case LaunchPlan::Kind::Program: {
         // The record's folder is current while its program starts; a folder
         // that cannot be made current leaves the disc folder current.
         QDir::setCurrent(disc);
         if (inRecordFolder && !configvalue::isUnset(plan.folder) && !plan.folder.isEmpty())
             QDir::setCurrent(paths::resolve(plan.folder, disc));
-        m_desktop.startProgram(plan.target, QDir::currentPath());
+        const bool started = m_desktop.startProgram(plan.target, QDir::currentPath());
         QDir::setCurrent(disc);
+        if (!started)
+            reportFailure();
         break;
     }
+    }
+}
+
+void Form1::reportFailure() {
+    // Nothing on Linux says that a program or document did not open, as the
+    // Windows shell does; the menu says it, naming the file and the reason.
+    if (!m_prompts)
+        return;
+    m_prompts->messageBox(m_texts.failureMessage(m_desktop.lastFailure()), windowTitle(),
+                          Prompts::Buttons::Ok, Prompts::Icon::Exclamation, Prompts::Answer::Ok);
 }
 
 void Form1::showAbout() {

@@ -66,6 +66,7 @@ int main(int argc, char* argv[]) {
     formOptions.language = options.language;
     formOptions.homeFolder = QDir::homePath();
     Form1 form(formOptions, desktop, sound);
+    form.setPrompts(prompts);
 
     UnzipLauncher unzip(form, prompts, options.language);
 
