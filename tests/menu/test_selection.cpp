@@ -26,9 +26,8 @@ private slots:
     void extraCaptionKeptWhenTheNextRowHasNone();
     void installCommandKeptWhenTheNextRowHasNone();
     void missingPictureKeepsThePreviousOne();
-    void keyboardSelectsToo();
     void focusAloneChoosesNoRow();
-    void oneChoiceRunsOneUpdate();
+    void clickAndKeyEachUpdateOnce();
     void categoryChangeKeepsThePanel();
     void emptyCategoryDisablesTheButtons();
 };
@@ -153,20 +152,6 @@ void TestSelection::missingPictureKeepsThePreviousOne() {
     QVERIFY(f.form->face()->installButton()->isEnabled());
 }
 
-void TestSelection::keyboardSelectsToo() {
-    FormFixture f;
-    QStringList lines = DiscKit::appLines({.name = u"A"_s, .description = u"first"_s});
-    lines += DiscKit::appLines({.name = u"B"_s, .description = u"second"_s});
-    f.disc.writeConfig(lines);
-    QVERIFY(!f.load());
-    f.form->show();
-    QListWidget* list = f.form->face()->appList();
-    list->setFocus();
-    clickRow(*f.form, 0);
-    QTest::keyClick(list, Qt::Key_Down);
-    QCOMPARE(f.form->face()->textPanel()->toPlainText(), u"second"_s);
-}
-
 void TestSelection::focusAloneChoosesNoRow() {
     FormFixture f;
     QStringList lines{u"[INTR]Intro"_s};
@@ -195,14 +180,15 @@ void TestSelection::focusAloneChoosesNoRow() {
     QVERIFY(face->installButton()->isEnabled());
 }
 
-void TestSelection::oneChoiceRunsOneUpdate() {
+void TestSelection::clickAndKeyEachUpdateOnce() {
     FormFixture f;
     QStringList lines = DiscKit::appLines({.name = u"A"_s, .description = u"first"_s});
     lines += DiscKit::appLines({.name = u"B"_s, .description = u"second"_s});
     f.disc.writeConfig(lines);
     QVERIFY(!f.load());
     f.form->show();
-    // Every update writes the description once.
+    // A row chosen with the mouse or the keyboard; every update writes the
+    // description once.
     QSignalSpy updates(f.form->face()->textPanel(), &QPlainTextEdit::textChanged);
     clickRow(*f.form, 1);
     QCOMPARE(updates.count(), 1);
