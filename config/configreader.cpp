@@ -9,17 +9,17 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-std::optional<QByteArray> readConfigBytes(const QString& path, QString* errorMessage) {
+std::optional<QByteArray> readConfigBytes(const QString& path, QString* errorMessage,
+                                          FileProblem* problem) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (errorMessage)
-            *errorMessage = u"Cannot read %1: %2"_s.arg(path, file.errorString());
-        return std::nullopt;
-    }
-    QByteArray bytes = file.readAll();
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         if (errorMessage)
             *errorMessage = u"Cannot read %1: %2"_s.arg(path, file.errorString());
+        if (problem)
+            *problem = readProblem(path, file.error());
         return std::nullopt;
     }
     return bytes;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "configfile.h"
+#include "fileproblem.h"
 
 #include <QByteArray>
 #include <QString>
@@ -8,8 +9,9 @@
 #include <optional>
 
 // Reads the bytes of a config.ini; on failure the reason names the file and
-// says what the system said.
-std::optional<QByteArray> readConfigBytes(const QString& path, QString* errorMessage = nullptr);
+// says what the system said, and *problem says it in a form to translate.
+std::optional<QByteArray> readConfigBytes(const QString& path, QString* errorMessage = nullptr,
+                                          FileProblem* problem = nullptr);
 
 // The model of a config.ini's bytes. Every byte sequence is a valid file:
 // lines that are no tag are skipped. General settings: the last line wins.

@@ -3,8 +3,6 @@
 #include "codepage.h"
 #include "configvalues.h"
 
-#include <QSaveFile>
-
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -59,8 +57,14 @@ private:
                 value[at].isHighSurrogate() ? value.mid(at, 2) : QString(value[at]);
             problem = u"holds the character \"%1\" (U+%2), which config.ini cannot store"_s.arg(
                 character, QString::number(code, 16).toUpper().rightJustified(4, u'0'));
+            if (m_error) {
+                m_error->valueProblem = ConfigWriteResult::ValueProblem::Unencodable;
+                m_error->character = character;
+            }
         } else if (singleLine && value.contains(u'\r')) {
             problem = u"holds a line break, which config.ini cannot store"_s;
+            if (m_error)
+                m_error->valueProblem = ConfigWriteResult::ValueProblem::LineBreak;
         }
         if (problem.isEmpty())
             return true;
@@ -143,18 +147,11 @@ ConfigWriteResult writeConfig(const ConfigFile& config, const QString& layoutTex
         return result;
 
     result.ok = false;
-    QSaveFile file(path);
-    const auto failure = [&](const QString& reason) {
-        file.cancelWriting();
-        result.errorMessage = u"Cannot save %1: %2"_s.arg(path, reason);
+    result.fileProblem = replaceFileContent(path, bytes);
+    if (result.fileProblem != FileProblem::None) {
+        result.errorMessage = u"Cannot save %1"_s.arg(path);
         return result;
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(file.errorString());
-    if (file.write(bytes) != bytes.size())
-        return failure(file.errorString());
-    if (!file.commit())
-        return failure(file.errorString());
+    }
     result.ok = true;
     return result;
 }

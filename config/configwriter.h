@@ -1,13 +1,20 @@
 #pragma once
 
 #include "configfile.h"
+#include "fileproblem.h"
 
 #include <QByteArray>
 #include <QString>
 
 struct ConfigWriteResult {
+    // A value that config.ini cannot hold.
+    enum class ValueProblem : quint8 { None, Unencodable, LineBreak };
+
     bool ok = false;
-    QString errorMessage; // for the user: what went wrong, and where
+    QString errorMessage; // in English, for logs and tests: what went wrong, and where
+    FileProblem fileProblem = FileProblem::None;
+    ValueProblem valueProblem = ValueProblem::None;
+    QString character; // the character that cannot be stored
     // When a value cannot be stored: its tag ("[TITL]", "[NOME]", or "" for the
     // layout text) and the application it belongs to (-1 for the others).
     QString fieldTag;
@@ -22,8 +29,7 @@ struct ConfigWriteResult {
 QByteArray formatConfig(const ConfigFile& config, const QString& layoutText,
                         ConfigWriteResult* error);
 
-// Replaces the file at path as a whole. The new content goes to a temporary file
-// in the same folder that is renamed over the old one only once it is complete,
-// so a failed save leaves the old file as it was.
+// Replaces the file at path as a whole (see replaceFileContent), so a failed
+// save leaves the old file as it was.
 ConfigWriteResult writeConfig(const ConfigFile& config, const QString& layoutText,
                               const QString& path);

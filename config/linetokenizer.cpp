@@ -2,6 +2,7 @@
 
 #include "codepage.h"
 
+#include <algorithm>
 #include <cstring>
 
 LineTokenizer::LineTokenizer(QByteArrayView bytes)
@@ -13,24 +14,31 @@ LineTokenizer::LineTokenizer(QByteArrayView bytes)
         m_lineEnd = '\n';
 }
 
-bool LineTokenizer::next(ConfigToken& token) {
+bool LineTokenizer::nextLine(QByteArrayView& line) {
     const qsizetype size = m_bytes.size();
     const char* data = m_bytes.data();
-    while (m_pos < size) {
-        const qsizetype start = m_pos;
-        const void* lineEnd = std::memchr(data + start, m_lineEnd, size_t(size - start));
-        const qsizetype end = lineEnd ? static_cast<const char*>(lineEnd) - data : size;
-        m_pos = end + 1;
-        if (m_pos < size && data[end] == '\r' && data[m_pos] == '\n')
-            ++m_pos;
+    if (m_pos >= size)
+        return false;
+    const qsizetype start = m_pos;
+    const void* lineEnd = std::memchr(data + start, m_lineEnd, size_t(size - start));
+    const qsizetype end = lineEnd ? static_cast<const char*>(lineEnd) - data : size;
+    m_pos = std::min(end + 1, size);
+    if (m_pos < size && data[end] == '\r' && data[m_pos] == '\n')
+        ++m_pos;
+    line = m_bytes.sliced(start, end - start);
+    return true;
+}
 
-        if (end - start < 6)
+bool LineTokenizer::next(ConfigToken& token) {
+    QByteArrayView line;
+    while (nextLine(line)) {
+        if (line.size() < 6)
             continue;
-        const std::optional<RecognisedTag> tag = recogniseTag(data + start);
+        const std::optional<RecognisedTag> tag = recogniseTag(line.data());
         if (!tag)
             continue;
         token.tag = *tag;
-        token.value = cp1252::decode(m_bytes.sliced(start + 6, end - start - 6));
+        token.value = cp1252::decode(line.sliced(6));
         return true;
     }
     return false;

@@ -16,12 +16,17 @@ struct ConfigToken {
 // Windows programs that wrote these files read them. A file without any CR has
 // had its line ends converted and is split at LF instead. A last line without a
 // line end is still read. Lines that do not start with a tag are skipped.
+// Every reader of config.ini in both programs finds its lines here, so that no
+// two of them can disagree on what a line is.
 class LineTokenizer {
 public:
     explicit LineTokenizer(QByteArrayView bytes);
 
     // The next tagged line, or false at the end of the bytes.
     bool next(ConfigToken& token);
+
+    // The next line of any kind, without its line end, or false at the end.
+    bool nextLine(QByteArrayView& line);
 
 private:
     QByteArrayView m_bytes;

@@ -53,6 +53,7 @@ int main(int argc, char* argv[]) {
         break;
     }
 
+    installQtTranslations(options.language);
     QtDesktop desktop;
     QtPrompts prompts;
     QtSound sound;

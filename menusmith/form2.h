@@ -95,6 +95,8 @@ private:
     bool askExit();
     void message(const QString& text);
     QString initialFolder() const;
+    // Makes path the open project's file, and its folder the current one.
+    void setProjectPath(const QString& path);
 
     EditorState m_state;
     UiTexts m_texts;

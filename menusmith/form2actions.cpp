@@ -4,6 +4,7 @@
 
 // layoutdesigner.h needs its two windows complete.
 #include "designerwindow.h"
+#include "failuretexts.h"
 #include "layoutdesigner.h"
 #include "menulocator.h"
 #include "modificatorwindow.h"
@@ -64,7 +65,13 @@ void Form2::testRun() {
 }
 
 void Form2::openHelp() {
-    m_desktop.openDocumentOrAddress(QDir(m_programFolder).filePath(u"Help/index.htm"_s));
+    // Said here, in the editor's language, rather than by the desktop.
+    const QString page = QDir(m_programFolder).filePath(u"Help/index.htm"_s);
+    if (!QFileInfo::exists(page)) {
+        message(fileProblemText(m_texts, FileProblem::NotFound, page));
+        return;
+    }
+    m_desktop.openDocumentOrAddress(page);
 }
 
 void Form2::showAbout() {

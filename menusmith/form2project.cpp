@@ -3,6 +3,7 @@
 
 #include "categoriespanel.h"
 #include "databasepanel.h"
+#include "failuretexts.h"
 #include "filedialogs.h"
 #include "iconspanel.h"
 #include "textpanel.h"
@@ -29,7 +30,9 @@ void Form2::newProject() {
                         m_texts.filter(u"filterSaveConfig"), initialFolder(), u"config.ini"_s,
                         u"ini"_s))
         return;
-    if (fileExistsIgnoringCase(results.dialogFolder, results.dialogFileName)) {
+    // A "Config.ini" already there is the file to replace, never one beside it.
+    const QString path = existingProjectFile(results.dialogPath);
+    if (QFileInfo::exists(path)) {
         const auto answer = m_prompts.messageBox(
             m_texts.text(u"txtConfigExists") + u'\r' + m_texts.text(u"txtResetConfig"),
             m_texts.text(u"txtAttention"), Prompts::Buttons::YesNo, Prompts::Icon::Information,
@@ -39,17 +42,15 @@ void Form2::newProject() {
     }
     // The file is made first: a folder that cannot be written keeps the
     // project that was open.
-    QString reason;
-    if (!writeNewProject(results.dialogPath, QDate::currentDate(), &reason)) {
-        m_prompts.messageBox(m_texts.text(u"txtCreateFailed") + u'\r' + reason,
+    const FileProblem problem = writeNewProject(path, QDate::currentDate());
+    if (problem != FileProblem::None) {
+        m_prompts.messageBox(m_texts.text(u"txtCreateFailed") + u'\r' +
+                                 fileProblemText(m_texts, problem, path),
                              m_texts.text(u"txtAttention"), Prompts::Buttons::Ok,
                              Prompts::Icon::Critical, Prompts::Answer::Ok);
         return;
     }
-    m_projectPath->setText(results.dialogPath);
-    m_state.projectFile = results.dialogPath;
-    m_state.projectFolder = results.dialogFolder;
-    QDir::setCurrent(m_state.projectFolder);
+    setProjectPath(path);
 }
 
 void Form2::openProject() {
@@ -60,22 +61,29 @@ void Form2::openProject() {
     openProjectFile(results.dialogPath);
 }
 
-bool Form2::openProjectFile(const QString& path) {
+bool Form2::openProjectFile(const QString& chosenPath) {
     // Read first: a file that cannot be read leaves the open project as it was.
-    QString reason;
-    const std::optional<OpenedProject> project = readProject(path, &reason);
+    const QString path = existingProjectFile(chosenPath);
+    FileProblem problem = FileProblem::None;
+    const std::optional<OpenedProject> project = readProject(path, &problem);
     if (!project) {
-        m_prompts.messageBox(m_texts.text(u"txtReadFailed") + u'\r' + reason,
+        m_prompts.messageBox(m_texts.text(u"txtReadFailed") + u'\r' +
+                                 fileProblemText(m_texts, problem, path),
                              m_texts.text(u"txtAttention"), Prompts::Buttons::Ok,
                              Prompts::Icon::Critical, Prompts::Answer::Ok);
         return false;
     }
-    DialogResults parts;
-    setDialogResults(parts, QFileInfo(path).absoluteFilePath());
-    m_projectPath->setText(parts.dialogPath);
-    m_state.projectFile = parts.dialogPath;
-    m_state.projectFolder = parts.dialogFolder;
-    QDir::setCurrent(m_state.projectFolder);
+    // A picture or a letter opened by mistake would be replaced by the next
+    // save: that takes a second deliberate answer.
+    if (!project->looksLikeConfig) {
+        const auto answer =
+            m_prompts.messageBox(m_texts.text(u"txtNotConfig").arg(QDir::toNativeSeparators(path)),
+                                 m_texts.text(u"txtAttention"), Prompts::Buttons::YesNo,
+                                 Prompts::Icon::Exclamation, Prompts::Answer::No);
+        if (answer != Prompts::Answer::Yes)
+            return false;
+    }
+    setProjectPath(path);
 
     loadIni(*project);
     aggiornacampi();
@@ -143,13 +151,25 @@ void Form2::saveProject() {
                              Prompts::Buttons::OkCancel, Prompts::Icon::None, Prompts::Answer::Ok);
     if (answer != Prompts::Answer::Ok)
         return;
+    // The file in the letter case it has now, if it was renamed meanwhile.
+    setProjectPath(existingProjectFile(m_projectPath->text()));
     const ConfigWriteResult result =
-        writeConfig(projectFromControls(), m_state.layoutText, m_projectPath->text());
+        writeConfig(projectFromControls(), m_state.layoutText, m_state.projectFile);
     if (!result.ok) {
-        m_prompts.messageBox(m_texts.text(u"txtWriteFailed") + u'\r' + result.errorMessage,
+        m_prompts.messageBox(m_texts.text(u"txtWriteFailed") + u'\r' +
+                                 writeFailureText(m_texts, result, m_state.projectFile),
                              m_texts.text(u"txtAttention"), Prompts::Buttons::Ok,
                              Prompts::Icon::Critical, Prompts::Answer::Ok);
     }
+}
+
+void Form2::setProjectPath(const QString& path) {
+    DialogResults parts;
+    setDialogResults(parts, QFileInfo(path).absoluteFilePath());
+    m_projectPath->setText(parts.dialogPath);
+    m_state.projectFile = parts.dialogPath;
+    m_state.projectFolder = parts.dialogFolder;
+    QDir::setCurrent(m_state.projectFolder);
 }
 
 bool Form2::askExit() {

@@ -24,6 +24,7 @@ int main(int argc, char* argv[]) {
         return options.exitCode;
     }
 
+    installQtTranslations(options.language);
     QtPrompts prompts;
     QtDesktop desktop;
     Form2 window(options.language, prompts, desktop);

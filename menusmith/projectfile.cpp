@@ -1,76 +1,71 @@
 #include "projectfile.h"
 
 #include <codepage.h>
+#include <configpath.h>
 #include <configreader.h>
 #include <configvalues.h>
+#include <linetokenizer.h>
 
-#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
 const QByteArray layoutHeader = "============ CONFIG POSIZIONE TESTO =============";
+const QByteArray newProjectStart = "Nuovo file config.ini creato il ";
 
 // The number of [CATN] lines: the applications after them have no category yet.
 qsizetype categoryLineCount(QByteArrayView bytes) {
     qsizetype count = 0;
-    qsizetype lineStart = 0;
-    while (lineStart < bytes.size()) {
-        if (bytes.sliced(lineStart).startsWith("[CATN]"))
+    LineTokenizer lines(bytes);
+    ConfigToken token;
+    while (lines.next(token)) {
+        if (!token.tag.isLayout && token.tag.config == ConfigTag::AppCategory)
             ++count;
-        const qsizetype end = bytes.indexOf('\r', lineStart);
-        if (end < 0)
-            break;
-        lineStart = end + 1;
-        if (lineStart < bytes.size() && bytes[lineStart] == '\n')
-            ++lineStart;
     }
     return count;
 }
 
-// Where the line after the layout header starts, or -1 without a header line.
-qsizetype afterLayoutHeader(QByteArrayView bytes) {
-    qsizetype from = 0;
-    while (true) {
-        const qsizetype at = bytes.indexOf(layoutHeader, from);
-        if (at < 0)
-            return -1;
-        const bool lineStart = at == 0 || bytes[at - 1] == '\r' || bytes[at - 1] == '\n';
-        qsizetype end = at + layoutHeader.size();
-        if (lineStart && (end == bytes.size() || bytes[end] == '\r')) {
-            if (end < bytes.size())
-                ++end;
-            if (end < bytes.size() && bytes[end] == '\n')
-                ++end;
-            return end;
-        }
-        from = at + 1;
+// The lines after the layout header line, or nothing without a header line.
+std::optional<QList<QByteArrayView>> linesAfterLayoutHeader(QByteArrayView bytes) {
+    LineTokenizer lines(bytes);
+    QByteArrayView line;
+    while (lines.nextLine(line)) {
+        if (line != layoutHeader)
+            continue;
+        QList<QByteArrayView> after;
+        while (lines.nextLine(line))
+            after.append(line);
+        return after;
     }
+    return std::nullopt;
 }
 
 } // namespace
 
 QString layoutTextOf(QByteArrayView bytes, const ConfigFile& config) {
-    const qsizetype start = afterLayoutHeader(bytes);
-    if (start < 0) {
+    const std::optional<QList<QByteArrayView>> lines = linesAfterLayoutHeader(bytes);
+    if (!lines) {
         // A file written by hand without the header: keep its layout lines.
-        QString lines = config.layout.toText();
-        if (lines.isEmpty())
+        QString text = config.layout.toText();
+        if (text.isEmpty())
             return configvalue::unset;
-        lines.chop(2);
-        return lines;
+        text.chop(2);
+        return text;
     }
-    QByteArrayView tail = bytes.sliced(start);
-    if (tail.isEmpty())
+    if (lines->isEmpty())
         return configvalue::unset;
-    if (tail.endsWith("\r\n"))
-        tail.chop(2);
-    else if (tail.endsWith('\r'))
-        tail.chop(1);
-    return cp1252::decode(tail);
+    // Lines as the readers split them, put back with the line end the writer
+    // uses: a file whose line ends were converted is saved whole again.
+    QByteArray text;
+    for (qsizetype i = 0; i < lines->size(); ++i) {
+        if (i > 0)
+            text += "\r\n";
+        text += (*lines)[i];
+    }
+    return cp1252::decode(text);
 }
 
 OpenedProject projectFromBytes(QByteArrayView bytes) {
@@ -80,44 +75,35 @@ OpenedProject projectFromBytes(QByteArrayView bytes) {
     for (qsizetype i = withCategory; i < project.config.apps.size(); ++i)
         project.config.apps[i].category = configvalue::noCategory;
     project.layoutText = layoutTextOf(bytes, project.config);
+    // An empty file, or one that New has just made, holds nothing to lose.
+    ConfigToken token;
+    project.looksLikeConfig =
+        bytes.isEmpty() || LineTokenizer(bytes).next(token) || bytes.startsWith(newProjectStart);
     return project;
 }
 
-std::optional<OpenedProject> readProject(const QString& path, QString* errorMessage) {
-    const std::optional<QByteArray> bytes = readConfigBytes(path, errorMessage);
+std::optional<OpenedProject> readProject(const QString& path, FileProblem* problem) {
+    const std::optional<QByteArray> bytes = readConfigBytes(path, nullptr, problem);
     if (!bytes)
         return std::nullopt;
     return projectFromBytes(*bytes);
 }
 
 QString newProjectLine(const QDate& date) {
-    return u"Nuovo file config.ini creato il "_s +
+    return QString::fromLatin1(newProjectStart) +
            QLocale::system().toString(date, QLocale::ShortFormat);
 }
 
-bool writeNewProject(const QString& path, const QDate& date, QString* errorMessage) {
+FileProblem writeNewProject(const QString& path, const QDate& date) {
     // A date form with characters outside the code page falls back to ISO.
     const QString line = newProjectLine(date);
-    const QByteArray bytes = cp1252::encode(QString(line + u"\r\n"_s))
-                                 .value_or(QByteArray("Nuovo file config.ini creato il ") +
-                                           date.toString(Qt::ISODate).toLatin1() + "\r\n");
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (errorMessage)
-            *errorMessage = u"%1: %2"_s.arg(QDir::toNativeSeparators(path), file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    const QByteArray bytes =
+        cp1252::encode(QString(line + u"\r\n"_s))
+            .value_or(newProjectStart + date.toString(Qt::ISODate).toLatin1() + "\r\n");
+    return replaceFileContent(path, bytes);
 }
 
-bool fileExistsIgnoringCase(const QString& folder, const QString& fileName) {
-    if (fileName.isEmpty())
-        return false;
-    const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& entry : entries) {
-        if (entry.compare(fileName, Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
+QString existingProjectFile(const QString& path) {
+    const QFileInfo info(path);
+    return paths::findInFolder(info.absolutePath(), info.fileName()).value_or(path);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <configfile.h>
+#include <fileproblem.h>
 
 #include <QByteArrayView>
 #include <QDate>
@@ -14,13 +15,16 @@
 struct OpenedProject {
     ConfigFile config;
     QString layoutText;
+    // False for a file with no line of a config.ini at all (a picture, a
+    // letter): saving would replace it with a project.
+    bool looksLikeConfig = true;
 };
 
 // The project in bytes. Applications beyond the file's [CATN] lines get "n/a".
 OpenedProject projectFromBytes(QByteArrayView bytes);
 
-// Reads path; nothing (and *errorMessage says why) when it cannot be read.
-std::optional<OpenedProject> readProject(const QString& path, QString* errorMessage);
+// Reads path; nothing (and *problem says why) when it cannot be read.
+std::optional<OpenedProject> readProject(const QString& path, FileProblem* problem);
 
 // What follows the layout header, as the writer puts it back: the lines
 // without the last line end. "NO" when the file has no layout lines.
@@ -29,9 +33,10 @@ QString layoutTextOf(QByteArrayView bytes, const ConfigFile& config);
 // The one line of a new config.ini, with the system's short date.
 QString newProjectLine(const QDate& date);
 
-// Replaces the file at path with the new-project line. False and *errorMessage
-// when the file cannot be written; an old file is then left as it was.
-bool writeNewProject(const QString& path, const QDate& date, QString* errorMessage);
+// Replaces the file at path with the new-project line; an old file is left as
+// it was when that fails.
+FileProblem writeNewProject(const QString& path, const QDate& date);
 
-// True when folder holds a file called fileName in any letter case.
-bool fileExistsIgnoringCase(const QString& folder, const QString& fileName);
+// The file that path names, or the one beside it whose name differs only in
+// letter case ("Config.ini" for "config.ini"); path itself when there is none.
+QString existingProjectFile(const QString& path);

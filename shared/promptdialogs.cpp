@@ -1,5 +1,7 @@
 #include "promptdialogs.h"
 
+#include "filedialogfilter.h"
+
 #include <QDir>
 #include <QFileDialog>
 
@@ -138,6 +140,8 @@ void setUp(QFileDialog& dialog, const Prompts::FileDialogRequest& request, FileD
         dialog.setDirectory(request.initialFolder);
     if (kind == FileDialogKind::Save && !request.suggestedName.isEmpty())
         dialog.selectFile(request.suggestedName);
+    // "*.*" and the program entry as the Windows dialog has them.
+    dialog.setProxyModel(new FileDialogFilter(&dialog));
 }
 
 } // namespace promptdialogs

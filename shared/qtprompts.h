@@ -1,6 +1,7 @@
 #pragma once
 
 #include "prompts.h"
+#include "qttranslations.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -191,6 +191,39 @@ constexpr TextRow textRows[] = {
     {u"txtMenuMissing", u"Il programma menu non è stato trovato.",
      u"The menu program was not found."},
     {u"txtMenuNotStarted", u"Il programma menu non è partito.", u"The menu program did not start."},
+    {u"txtNotConfig",
+     u"Il file \"%1\" non contiene nessuna riga di config.ini: forse non è un file config.ini. "
+     u"Se lo aprite e poi salvate, il suo contenuto sarà sostituito. Aprirlo comunque?",
+     u"The file \"%1\" holds no line of a config.ini: it may not be a config.ini at all. If you "
+     u"open it and then save, its content will be replaced. Open it anyway?"},
+    // Why a file could not be read or written; %1 is the file.
+    {u"txtProblemNotFound", u"Il file \"%1\" non esiste.", u"The file \"%1\" does not exist."},
+    {u"txtProblemFolderNotFound", u"La cartella del file \"%1\" non esiste.",
+     u"The folder of \"%1\" does not exist."},
+    {u"txtProblemIsFolder", u"\"%1\" è una cartella, non un file.",
+     u"\"%1\" is a folder, not a file."},
+    {u"txtProblemReadDenied", u"Non avete il permesso di leggere il file \"%1\".",
+     u"You are not allowed to read \"%1\"."},
+    {u"txtProblemWriteDenied",
+     u"Il file \"%1\" è protetto da scrittura, e la sua cartella non permette di sostituirlo.",
+     u"\"%1\" is write-protected, and its folder does not allow replacing it."},
+    {u"txtProblemFolderWriteDenied", u"La cartella del file \"%1\" non permette di creare file.",
+     u"No file may be created in the folder of \"%1\"."},
+    {u"txtProblemDiskFull", u"Il disco è pieno: il file \"%1\" è rimasto com'era.",
+     u"The disk is full: \"%1\" was left as it was."},
+    {u"txtProblemReadFailed", u"Il sistema non è riuscito a leggere il file \"%1\".",
+     u"The system could not read \"%1\"."},
+    {u"txtProblemWriteFailed",
+     u"Il sistema non è riuscito a scrivere il file \"%1\": il file è rimasto com'era.",
+     u"The system could not write \"%1\": the file was left as it was."},
+    // A value that config.ini cannot hold: %1 is one of the three field names.
+    {u"txtFieldGeneral", u"Il campo %1", u"The field %1"},
+    {u"txtFieldApp", u"Il campo %1 dell'applicazione %2", u"Field %1 of application %2"},
+    {u"txtFieldLayout", u"La sezione del layout", u"The layout section"},
+    {u"txtValueUnencodable", u"%1 contiene il carattere \"%2\", che config.ini non può contenere.",
+     u"%1 holds the character \"%2\", which config.ini cannot store."},
+    {u"txtValueLineBreak", u"%1 contiene un a capo, che config.ini non può contenere.",
+     u"%1 holds a line break, which config.ini cannot store."},
 };
 
 struct FilterRow {

@@ -55,6 +55,8 @@ void LayoutDesigner::open() {
     m_designer->show();
     if (m_editorWindow)
         m_editorWindow->hide();
+    const std::optional<LayoutObjectId> picked = objectNamed(m_state.selectedObject);
+    m_modificator->placeBesideDesigner(picked);
     m_modificator->show();
 }
 

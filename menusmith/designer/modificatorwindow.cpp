@@ -5,6 +5,7 @@
 #include "editorstate.h"
 #include "factorylayout.h"
 #include "filedialogs.h"
+#include "modificatorplacement.h"
 #include "pictureloader.h"
 #include "prompts.h"
 #include "topmost.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 
@@ -190,8 +192,34 @@ void ModificatorWindow::setCaptions() {
 void ModificatorWindow::showPick(LayoutObjectId object) {
     m_state.selectedObject = layoutObject(object).objectName;
     m_selected->setText(m_texts.text(displayNameKey(object)));
+    // Out of the way of the control now being edited; otherwise where the author left it.
+    if (frameGeometry().intersects(editedControlArea(object)))
+        placeBesideDesigner(object);
     show();
     raise();
+}
+
+QRect ModificatorWindow::editedControlArea(LayoutObjectId object) const {
+    if (int(object) >= kLayoutControlCount)
+        return {};
+    const QWidget* control = m_designer.face()->control(object);
+    if (!control)
+        return {};
+    return {control->mapToGlobal(QPoint(0, 0)), control->size()};
+}
+
+void ModificatorWindow::placeBesideDesigner(std::optional<LayoutObjectId> edited) {
+    const QScreen* screen = m_designer.screen();
+    if (!screen)
+        return;
+    if (!isVisible())
+        adjustSize();
+    // Before it is shown the window has no frame yet: the designer's is the measure.
+    const QSize frame = isVisible() ? frameGeometry().size() - size()
+                                    : m_designer.frameGeometry().size() - m_designer.size();
+    move(modificatorPosition(m_designer.frameGeometry(), size() + frame,
+                             screen->availableGeometry(),
+                             edited ? editedControlArea(*edited) : QRect()));
 }
 
 QString ModificatorWindow::backgroundPath() const {

@@ -30,6 +30,8 @@ public:
 
     // A pick in the designer: remembers it, names it, and comes forward.
     void showPick(LayoutObjectId object);
+    // Beside the designer, wholly on the screen, off the edited control.
+    void placeBesideDesigner(std::optional<LayoutObjectId> edited = std::nullopt);
 
     // Text2: the background path, relative to the project folder.
     QString backgroundPath() const;
@@ -53,6 +55,8 @@ protected:
 
 private:
     void buildControls();
+    // Where the control stands on the screen; empty for the window itself.
+    QRect editedControlArea(LayoutObjectId object) const;
     void setCaptions();
     std::optional<QColor> askColour();
     void tell(const QString& text);

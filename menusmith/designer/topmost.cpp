@@ -1,21 +1,26 @@
 #include "topmost.h"
 
 #include <QWidget>
+#include <QWindow>
 
 namespace topmost {
 
 bool isTopmost(const QWidget& window) {
+    if (const QWindow* handle = window.windowHandle())
+        return handle->flags().testFlag(Qt::WindowStaysOnTopHint);
     return window.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
 }
 
 void setTopmost(QWidget& window, bool on) {
     if (isTopmost(window) == on)
         return;
-    // Changing a window's flags takes it off the screen; it comes back where it was.
-    const bool shown = window.isVisible();
-    window.setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    if (shown)
-        window.show();
+    // Once the window exists only its native window's flag changes: the
+    // widget's setWindowFlag would make a new native window, which leaves the
+    // screen and comes back, on every message box.
+    if (QWindow* handle = window.windowHandle())
+        handle->setFlag(Qt::WindowStaysOnTopHint, on);
+    else
+        window.setWindowFlag(Qt::WindowStaysOnTopHint, on);
 }
 
 Pause::Pause(QWidget& window)

@@ -227,6 +227,7 @@ void RecordEditor::setCategoryChoices(const QStringList& categories) {
     m_category->clear();
     m_category->addItems(categories);
     m_category->addItem(QString());
+    m_choiceCount = m_category->count();
     setCategory(kept);
 }
 
@@ -236,14 +237,21 @@ void RecordEditor::setCategoriesShown(bool shown) {
 }
 
 void RecordEditor::setCategory(const QString& name) {
-    const int index = m_category->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    // At most one entry beyond the choices: the current record's own.
+    while (m_category->count() > m_choiceCount)
+        m_category->removeItem(m_category->count() - 1);
+    int index = m_category->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) {
+        m_category->addItem(name);
+        index = m_category->count() - 1;
+        QFont font = m_category->font();
+        font.setItalic(true);
+        m_category->setItemData(index, font, Qt::FontRole);
+    }
     m_category->setCurrentIndex(index);
-    m_unlistedCategory = index < 0 ? name : QString();
 }
 
 QString RecordEditor::category() const {
-    if (m_category->currentIndex() < 0)
-        return m_unlistedCategory;
     return m_category->currentText();
 }
 

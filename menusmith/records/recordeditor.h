@@ -39,8 +39,8 @@ public:
     void setCategoryChoices(const QStringList& categories);
     void setCategoriesShown(bool shown);
     // Selects category in the drop-down. A name that is not among the choices
-    // (removed since, or "n/a") leaves the drop-down without a choice and is
-    // what category() then gives, so an unchanged record keeps its category.
+    // (removed since, "n/a" or "0") is shown as one more entry after them, in
+    // italics, so that the author sees it and an unchanged record keeps it.
     void setCategory(const QString& category);
     QString category() const;
 
@@ -73,8 +73,8 @@ private:
     QLineEdit* m_extraCommand = nullptr;   // Text16
     QLabel* m_categoryLabel = nullptr;     // Label30
     QComboBox* m_category = nullptr;       // Combo1
-    QString m_unlistedCategory;
-    QPushButton* m_ok = nullptr;     // Command7
-    QPushButton* m_cancel = nullptr; // Command99
+    int m_choiceCount = 0;                 // the categories and the empty entry
+    QPushButton* m_ok = nullptr;           // Command7
+    QPushButton* m_cancel = nullptr;       // Command99
     QPointer<Form4> m_internet;
 };

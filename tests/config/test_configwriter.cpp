@@ -8,11 +8,85 @@
 #include <QTest>
 
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <unistd.h>
+#ifdef Q_OS_LINUX
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#endif
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+// Takes the right to write path (a file, or a folder: no new file in it) for
+// as long as it lives. Permissions do not bind root, so there the immutable
+// flag is set as well; holds() is false where neither works.
+class WriteLock {
+public:
+    explicit WriteLock(const QString& path)
+        : m_path(QFile::encodeName(path))
+        , m_permissions(QFile::permissions(path)) {
+        QFile::setPermissions(path, m_permissions & ~(QFile::WriteOwner | QFile::WriteUser |
+                                                      QFile::WriteGroup | QFile::WriteOther));
+        if (!writable())
+            return;
+#ifdef Q_OS_LINUX
+        m_immutable = setImmutable(true);
+#endif
+    }
+    ~WriteLock() {
+#ifdef Q_OS_LINUX
+        if (m_immutable)
+            setImmutable(false);
+#endif
+        QFile::setPermissions(QFile::decodeName(m_path), m_permissions);
+    }
+    WriteLock(const WriteLock&) = delete;
+    WriteLock& operator=(const WriteLock&) = delete;
+
+    bool holds() const {
+        return !writable();
+    }
+
+private:
+    bool writable() const {
+        return ::access(m_path.constData(), W_OK) == 0;
+    }
+#ifdef Q_OS_LINUX
+    bool setImmutable(bool on) const {
+        const int fd = ::open(m_path.constData(), O_RDONLY | O_NONBLOCK);
+        if (fd < 0)
+            return false;
+        int flags = 0;
+        bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        ::close(fd);
+        return done;
+    }
+    bool m_immutable = false;
+#endif
+    QByteArray m_path;
+    QFile::Permissions m_permissions;
+};
+
+// Writes with a limit on file sizes, which makes the write fail the way a full
+// disk does, even as root.
+ConfigWriteResult writeWithSizeLimit(const ConfigFile& config, const QString& path,
+                                     qsizetype limitBytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit limit = saved;
+    limit.rlim_cur = rlim_t(limitBytes);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const ConfigWriteResult result = writeConfig(config, configvalue::unset, path);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, SIG_DFL);
+    return result;
+}
 
 AppEntry app(const QString& name, const QString& category = QString()) {
     return {name,
@@ -237,16 +311,7 @@ private slots:
         for (int i = 0; i < 200; ++i)
             bigger.apps.append(app(u"More%1"_s.arg(i)));
 
-        // A file-size limit makes the write fail the way a full disk does, even as root.
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit saved{};
-        QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
-        rlimit limit = saved;
-        limit.rlim_cur = rlim_t(old.size() + 100);
-        QVERIFY(setrlimit(RLIMIT_FSIZE, &limit) == 0);
-        const ConfigWriteResult result = writeConfig(bigger, configvalue::unset, path);
-        QVERIFY(setrlimit(RLIMIT_FSIZE, &saved) == 0);
-        std::signal(SIGXFSZ, SIG_DFL);
+        const ConfigWriteResult result = writeWithSizeLimit(bigger, path, old.size() + 100);
 
         QVERIFY(!result.ok);
         QVERIFY2(result.errorMessage.contains(path), qPrintable(result.errorMessage));
@@ -255,12 +320,49 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"config.ini"_s});
     }
 
+    void aFolderThatTakesNoNewFileStillGetsItsFileReplaced() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"config.ini"_s);
+        const QByteArray old = "[TITL]Old\r\n";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(old);
+        file.close();
+        WriteLock folder(dir.path());
+        if (!folder.holds())
+            QSKIP("this system lets the test make files in any folder: nothing to check");
+
+        // No temporary file beside it: written over the file itself.
+        const ConfigWriteResult result = writeConfig(fullModel(), configvalue::unset, path);
+        QVERIFY2(result.ok, qPrintable(result.errorMessage));
+        QCOMPARE(readConfig(path).config->title, fullModel().title);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"config.ini"_s});
+
+        // A write that stops half way puts the old content back.
+        const QByteArray saved = readAll(path);
+        ConfigFile bigger = fullModel();
+        bigger.introText = QString(4000, u'x');
+        const ConfigWriteResult cut = writeWithSizeLimit(bigger, path, saved.size() + 100);
+        QVERIFY(!cut.ok);
+        QCOMPARE(readAll(path), saved);
+
+        // The file itself locked too: nothing can be saved, and the reason says so.
+        WriteLock locked(path);
+        if (!locked.holds())
+            QSKIP("this system cannot lock a file against the test");
+        const ConfigWriteResult refused = writeConfig(fullModel(), configvalue::unset, path);
+        QVERIFY(!refused.ok);
+        QCOMPARE(refused.fileProblem, FileProblem::WriteDenied);
+        QCOMPARE(readAll(path), saved);
+    }
+
     void aFolderThatDoesNotExistIsReported() {
         QTemporaryDir dir;
         const QString path = dir.filePath(u"missing/config.ini"_s);
         const ConfigWriteResult result = writeConfig(fullModel(), configvalue::unset, path);
         QVERIFY(!result.ok);
         QVERIFY(!result.errorMessage.isEmpty());
+        QCOMPARE(result.fileProblem, FileProblem::FolderNotFound);
         QVERIFY(!QFile::exists(path));
     }
 };

@@ -3,6 +3,7 @@
 #include "designerwindow.h"
 #include "editorstate.h"
 #include "layoutdesigner.h"
+#include "modificatorplacement.h"
 #include "modificatorwindow.h"
 #include "recordingdesktop.h"
 #include "scriptedprompts.h"
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
 
@@ -72,6 +74,26 @@ private:
     ScriptedPrompts& m_script;
 };
 
+// Counts the events of one type that reach the watched object.
+class EventCounter : public QObject {
+public:
+    EventCounter(QEvent::Type type, int* count, QObject* parent)
+        : QObject(parent)
+        , m_type(type)
+        , m_count(count) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == m_type)
+            ++*m_count;
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QEvent::Type m_type;
+    int* m_count;
+};
+
 } // namespace
 
 // The designer and its modificator as the editor's main window drives them:
@@ -119,6 +141,9 @@ private slots:
     void factoryRestoreThenApply();
     void factoryRestoreNeedsConfirmation();
     void modificatorStepsDownAroundEveryPrompt();
+    void modificatorStandsBesideTheDesigner_data();
+    void modificatorStandsBesideTheDesigner();
+    void modificatorOpensBesideTheDesigner();
 
 private:
     void openDesigner();
@@ -704,6 +729,12 @@ void TestModificator::modificatorStepsDownAroundEveryPrompt() {
         .expectColour(std::nullopt)    // text colour
         .expectOpenFile(m_dir->filePath(u"back.bmp"_s))
         .expectMessageBox(Answer::Cancel); // factory
+    // Its native window stays the same one, on screen throughout.
+    const QWindow* native = form3().windowHandle();
+    QVERIFY(native);
+    int hidden = 0;
+    auto* watch = new EventCounter(QEvent::Hide, &hidden, &form3());
+    form3().installEventFilter(watch);
     click("Command1");
     click("Command11");
     click("Command12");
@@ -713,6 +744,50 @@ void TestModificator::modificatorStepsDownAroundEveryPrompt() {
     // And takes its place again each time.
     QVERIFY(topmost::isTopmost(form3()));
     QVERIFY(form3().isVisible());
+    QCOMPARE(form3().windowHandle(), native);
+    QCOMPARE(hidden, 0);
+}
+
+void TestModificator::modificatorStandsBesideTheDesigner_data() {
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QRect>("designer");
+    QTest::addColumn<QRect>("control");
+    QTest::addColumn<QPoint>("expected");
+    // The modificator is 200 x 300.
+    QTest::newRow("room on the right") << QRect(0, 0, 1600, 900) << QRect(100, 50, 640, 480)
+                                       << QRect(200, 100, 50, 50) << QPoint(748, 50);
+    QTest::newRow("designer at the right edge")
+        << QRect(0, 0, 1600, 900) << QRect(900, 50, 640, 480) << QRect(1000, 100, 50, 50)
+        << QPoint(692, 50);
+    QTest::newRow("no room beside: off the control, least over the designer")
+        << QRect(0, 0, 800, 600) << QRect(0, 0, 700, 500) << QRect(560, 10, 60, 60)
+        << QPoint(600, 300);
+}
+
+void TestModificator::modificatorStandsBesideTheDesigner() {
+    QFETCH(QRect, screen);
+    QFETCH(QRect, designer);
+    QFETCH(QRect, control);
+    QFETCH(QPoint, expected);
+    const QSize size(200, 300);
+    const QPoint placed = modificatorPosition(designer, size, screen, control);
+    QCOMPARE(placed, expected);
+    QVERIFY(screen.contains(QRect(placed, size)));
+    QVERIFY(!QRect(placed, size).intersects(control));
+}
+
+void TestModificator::modificatorOpensBesideTheDesigner() {
+    // A designer in the screen's corner, with room beside it.
+    writeProject(*m_dir, sampleConfig(), u"[FO1T]0\r\n[FO1L]0\r\n[FO1W]300\r\n[FO1H]250"_s);
+    openDesigner();
+    const QRect screen = form1().screen()->availableGeometry();
+    QVERIFY(screen.contains(form3().frameGeometry()));
+    QVERIFY(!form3().frameGeometry().intersects(form1().frameGeometry()));
+    for (const Id object : {Id::InstallButton, Id::AppPicture, Id::AppList, Id::Window}) {
+        pick(object);
+        QVERIFY(screen.contains(form3().frameGeometry()));
+        QVERIFY(!form3().frameGeometry().intersects(form1().frameGeometry()));
+    }
 }
 
 QTEST_MAIN(TestModificator)

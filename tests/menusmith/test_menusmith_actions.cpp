@@ -111,9 +111,16 @@ private slots:
     void helpIsBesideTheEditorNotTheProject() {
         EditorFixture f;
         openEmptyProject(f);
+        const QString page = f.binFolder() + u"Help/index.htm"_s;
+        // Without the page the editor says so itself.
+        f.prompts.expectMessageBox(Prompts::Answer::Ok, u"index.htm\" non esiste."_s);
+        f.child<QPushButton>(u"Command25"_s)->click();
+        QVERIFY(f.desktop.log().isEmpty());
+
+        QVERIFY(QDir().mkpath(f.binFolder() + u"Help"_s));
+        EditorFixture::writeFile(page, "<html></html>");
         f.child<QPushButton>(u"Command25"_s)->click();
         f.window->findChild<QAction*>(u"Readme"_s)->trigger();
-        const QString page = f.binFolder() + u"Help/index.htm"_s;
         QCOMPARE(f.desktop.log(), (QStringList{u"open "_s + page, u"open "_s + page}));
     }
 

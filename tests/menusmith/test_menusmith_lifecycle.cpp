@@ -289,7 +289,7 @@ private slots:
         f.prompts.expectMessageBox(Prompts::Answer::Ok)
             .expectMessageBox(Prompts::Answer::Ok, u"Il file config.ini non è stato salvato."_s);
         f.window->saveProject();
-        QVERIFY(f.prompts.asked().last().text.contains(u"[TITL]"_s));
+        QVERIFY(f.prompts.asked().last().text.contains(u"Il campo [TITL] contiene"_s));
         QCOMPARE(f.prompts.asked().last().icon, Prompts::Icon::Critical);
         QCOMPARE(EditorFixture::readFile(f.discFile(u"config.ini"_s)), old);
         QCOMPARE(f.child<QLineEdit>(u"Text1"_s)->text(), u"Menu \u4E2D"_s);
@@ -303,10 +303,70 @@ private slots:
         f.prompts.expectMessageBox(Prompts::Answer::Ok)
             .expectMessageBox(Prompts::Answer::Ok, u"non è stato salvato"_s);
         f.window->saveProject();
-        QVERIFY(f.prompts.asked().last().text.contains(u"Cannot save"_s));
+        // In the editor's words, with the reason.
+        QVERIFY(f.prompts.asked().last().text.contains(u"La cartella del file"_s));
         QCOMPARE(f.child<QLineEdit>(u"Text18"_s)->text(), f.discFile(u"config.ini"_s));
         QVERIFY(QDir().rename(moved, f.discFolder()));
         QCOMPARE(EditorFixture::readFile(f.discFile(u"config.ini"_s)), old);
+    }
+
+    void anExistingConfigIniInOtherLetterCaseIsTheOne_data() {
+        QTest::addColumn<QString>("existing");
+        QTest::newRow("Config.ini") << u"Config.ini"_s;
+        QTest::newRow("CONFIG.INI") << u"CONFIG.INI"_s;
+    }
+    void anExistingConfigIniInOtherLetterCaseIsTheOne() {
+        QFETCH(QString, existing);
+        EditorFixture f;
+        EditorFixture::writeFile(f.discFile(existing), "[TITL]Old\r\n");
+        f.openThroughDialog(f.discFile(u"config.ini"_s));
+        QCOMPARE(f.child<QLineEdit>(u"Text1"_s)->text(), u"Old"_s);
+        QCOMPARE(f.window->state().projectFile, f.discFile(existing));
+
+        f.child<QLineEdit>(u"Text1"_s)->setText(u"New"_s);
+        f.prompts.expectMessageBox(Prompts::Answer::Ok, u"sovrascrivere"_s);
+        f.window->saveProject();
+        QVERIFY(EditorFixture::readFile(f.discFile(existing)).contains("[TITL]New\r\n"));
+
+        // New asks before replacing it, and makes no second file.
+        f.prompts.expectSaveFile(f.discFile(u"config.ini"_s))
+            .expectMessageBox(Prompts::Answer::Yes, u"esiste già"_s);
+        f.window->newProject();
+        QVERIFY(EditorFixture::readFile(f.discFile(existing)).startsWith("Nuovo file config.ini"));
+        QCOMPARE(QDir(f.discFolder()).entryList(QDir::Files), QStringList{existing});
+        QCOMPARE(f.window->state().projectFile, f.discFile(existing));
+    }
+
+    void aFileWithoutAnyConfigLineTakesTwoAnswersToReplace() {
+        EditorFixture f;
+        EditorFixture::writeFile(f.discFile(u"config.ini"_s), "[TITL]Mine\r\n");
+        f.openThroughDialog(f.discFile(u"config.ini"_s));
+        const QByteArray picture("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
+        const QString photo = f.discFile(u"photo.png"_s);
+        EditorFixture::writeFile(photo, picture);
+
+        f.prompts.expectOpenFile(photo).expectMessageBox(Prompts::Answer::No, u"photo.png"_s);
+        f.window->openProject();
+        QCOMPARE(f.prompts.asked().last().defaultButton, Prompts::Answer::No);
+        QVERIFY(
+            f.prompts.asked().last().text.contains(u"non contiene nessuna riga di config.ini"_s));
+        QCOMPARE(f.window->state().projectFile, f.discFile(u"config.ini"_s));
+        QCOMPARE(f.child<QLineEdit>(u"Text1"_s)->text(), u"Mine"_s);
+
+        f.prompts.expectOpenFile(photo).expectMessageBox(Prompts::Answer::Yes);
+        f.window->openProject();
+        QCOMPARE(f.window->state().projectFile, photo);
+        f.prompts.expectMessageBox(Prompts::Answer::Cancel, u"sovrascrivere"_s);
+        f.window->saveProject();
+        QCOMPARE(EditorFixture::readFile(photo), picture);
+    }
+
+    void anUnreadableFileIsReportedInTheEditorsLanguage() {
+        EditorFixture f(u"EN"_s);
+        f.prompts.expectOpenFile(f.discFile(u"gone.ini"_s))
+            .expectMessageBox(Prompts::Answer::Ok, u"config.ini cannot be opened."_s);
+        f.window->openProject();
+        QVERIFY(f.prompts.asked().last().text.contains(u"gone.ini\" does not exist."_s));
     }
 
     void openThenSaveGivesTheSameBytes() {

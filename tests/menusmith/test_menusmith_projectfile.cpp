@@ -52,7 +52,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(u"config.ini"_s);
         const QDate date(2026, 3, 4);
-        QVERIFY(writeNewProject(path, date, nullptr));
+        QCOMPARE(writeNewProject(path, date), FileProblem::None);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(QString::fromLatin1(file.readAll()), newProjectLine(date) + u"\r\n"_s);
@@ -60,9 +60,8 @@ private slots:
         QVERIFY(
             newProjectLine(date).endsWith(QLocale::system().toString(date, QLocale::ShortFormat)));
 
-        QString reason;
-        QVERIFY(!writeNewProject(dir.filePath(u"no/such/config.ini"_s), date, &reason));
-        QVERIFY(reason.contains(u"config.ini"_s));
+        QCOMPARE(writeNewProject(dir.filePath(u"no/such/config.ini"_s), date),
+                 FileProblem::FolderNotFound);
     }
 
     void existingFileInAnyLetterCase() {
@@ -70,9 +69,16 @@ private slots:
         QFile file(dir.filePath(u"CONFIG.INI"_s));
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.close();
-        QVERIFY(fileExistsIgnoringCase(dir.path(), u"config.ini"_s));
-        QVERIFY(!fileExistsIgnoringCase(dir.path(), u"other.ini"_s));
-        QVERIFY(!fileExistsIgnoringCase(dir.path(), QString()));
+        QCOMPARE(existingProjectFile(dir.filePath(u"config.ini"_s)), dir.filePath(u"CONFIG.INI"_s));
+        QCOMPARE(existingProjectFile(dir.filePath(u"other.ini"_s)), dir.filePath(u"other.ini"_s));
+    }
+
+    void aFileWithoutAnyTagIsNoConfig() {
+        QVERIFY(!projectFromBytes("\x89PNG\r\n\x1a\n").looksLikeConfig);
+        QVERIFY(!projectFromBytes("Dear author,\r\nthanks.\r\n").looksLikeConfig);
+        QVERIFY(projectFromBytes("").looksLikeConfig);
+        QVERIFY(projectFromBytes("x\n[CO1T]5").looksLikeConfig);
+        QVERIFY(projectFromBytes(newProjectLine(QDate(2026, 1, 2)).toLatin1()).looksLikeConfig);
     }
 };
 

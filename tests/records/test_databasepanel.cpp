@@ -61,6 +61,7 @@ private slots:
     void movesAtTheEndsDoNothing();
     void browsingControlsAreOffWhileEditing();
     void openingAShorterProjectWhileEditingStoresNothing();
+    void categoryNotOfferedIsKept_data();
     void categoryNotOfferedIsKept();
     void rebuiltChoicesKeepTheRecordsCategory();
     void captionsAndTooltipsComeFromTheTexts();
@@ -265,8 +266,8 @@ void TestDatabasePanel::addWithCategoriesOnKeepsNoCategoryUntilOneIsChosen() {
     m_panel->setCategoryChoices({u"Giochi"_s});
     select(0);
     QVERIFY(click(m_panel, u"Command5"_s));
-    // The new record's "n/a" is not among the choices, so nothing is chosen.
-    QCOMPARE(combo()->currentIndex(), -1);
+    // The new record's "n/a" is not among the choices: it is shown after them.
+    QCOMPARE(combo()->currentText(), u"n/a"_s);
     setText(m_panel, u"Text9"_s, u"New"_s);
     QVERIFY(click(m_panel, u"Command7"_s));
     QCOMPARE(m_panel->records().at(1).category, u"n/a"_s);
@@ -276,7 +277,7 @@ void TestDatabasePanel::addWithCategoriesOnKeepsNoCategoryUntilOneIsChosen() {
     QVERIFY(click(m_panel, u"Command99"_s));
     // Cancel keeps the added record as it was inserted.
     QCOMPARE(m_panel->records().at(2).category, u"n/a"_s);
-    QCOMPARE(combo()->currentIndex(), -1);
+    QCOMPARE(combo()->currentText(), u"n/a"_s);
 }
 
 void TestDatabasePanel::cancelDiscardsTypedChanges() {
@@ -423,20 +424,31 @@ void TestDatabasePanel::openingAShorterProjectWhileEditingStoresNothing() {
     QCOMPARE(entries(list()), QStringList{u"X"_s});
 }
 
+void TestDatabasePanel::categoryNotOfferedIsKept_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("removed since") << u"Removed"_s;
+    QTest::newRow("not assigned") << u"n/a"_s;
+    QTest::newRow("empty category list") << u"0"_s;
+}
+
 void TestDatabasePanel::categoryNotOfferedIsKept() {
-    m_panel->setRecords({app(u"A"_s, u"Removed"_s), app(u"B"_s, u"Giochi"_s)});
+    QFETCH(QString, stored);
+    m_panel->setRecords({app(u"A"_s, stored), app(u"B"_s, u"Giochi"_s)});
     m_panel->setCategoriesShown(true);
     m_panel->setCategoryChoices({u"Giochi"_s});
     select(0);
-    QCOMPARE(combo()->currentIndex(), -1);
+    // Shown to the author, after the choices.
+    QCOMPARE(combo()->currentText(), stored);
+    QCOMPARE(entries(combo()), (QStringList{u"Giochi"_s, QString(), stored}));
     QVERIFY(click(m_panel, u"Command4"_s));
     setText(m_panel, u"Text10"_s, u"new text"_s);
     QVERIFY(click(m_panel, u"Command7"_s));
-    QCOMPARE(m_panel->records().at(0).category, u"Removed"_s);
+    QCOMPARE(m_panel->records().at(0).category, stored);
     QCOMPARE(m_panel->records().at(0).description, u"new text"_s);
 
     select(1);
     QCOMPARE(combo()->currentText(), u"Giochi"_s);
+    QCOMPARE(entries(combo()), (QStringList{u"Giochi"_s, QString()}));
     select(0);
     QVERIFY(click(m_panel, u"Command4"_s));
     combo()->setCurrentIndex(0);

@@ -1,7 +1,9 @@
 #include "promptdialogs.h"
 #include "scriptedprompts.h"
 
+#include <QAbstractProxyModel>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -33,6 +35,7 @@ private slots:
     void answersForButtons();
     void nameFilters();
     void fileDialogSetUp();
+    void fileDialogListsWhatWindowsWould();
 };
 
 void TestPrompts::scriptAnswersInOrder() {
@@ -189,6 +192,69 @@ void TestPrompts::fileDialogSetUp() {
     QCOMPARE(QDir(dialog.directory()).canonicalPath(), QDir(dir.path()).canonicalPath());
     QVERIFY(dialog.testOption(QFileDialog::DontConfirmOverwrite));
     QCOMPARE(dialog.fileMode(), QFileDialog::AnyFile);
+}
+
+namespace {
+
+// The file names that the dialog lists in its folder, once its model has read it.
+QStringList listedFiles(QFileDialog& dialog, const QString& folder) {
+    QAbstractProxyModel* proxy = dialog.proxyModel();
+    auto* files = qobject_cast<QFileSystemModel*>(proxy->sourceModel());
+    const QModelIndex root = proxy->mapFromSource(files->index(folder));
+    QStringList names;
+    for (int row = 0; row < proxy->rowCount(root); ++row) {
+        const QModelIndex index = proxy->index(row, 0, root);
+        if (!files->isDir(proxy->mapToSource(index)) && (proxy->flags(index) & Qt::ItemIsEnabled))
+            names << index.data().toString();
+    }
+    names.sort(Qt::CaseInsensitive);
+    return names;
+}
+
+} // namespace
+
+void TestPrompts::fileDialogListsWhatWindowsWould() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const auto make = [&](const QString& name, const QByteArray& bytes,
+                          QFile::Permissions extra = {}) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | extra));
+    };
+    make(u"README"_s, "plain text");
+    make(u"setup.exe"_s, "MZ");
+    make(u"INSTALL.EXE"_s, "MZ");
+    make(u"run"_s, "binary", QFile::ExeOwner);
+    make(u"start"_s, "#!/bin/sh\n");
+    make(u"install.sh"_s, "echo");
+    make(u"data.zip"_s, "PK");
+
+    QFileDialog dialog;
+    const QList<Prompts::FileFilter> filters{{u"Files eseguibili (*.exe)"_s, u"*.exe"_s},
+                                             {u"Files zip (*.zip)"_s, u"*.zip"_s},
+                                             {u"Tutti i file (*.*)"_s, u"*.*"_s}};
+    promptdialogs::setUp(dialog, {u"Programma"_s, filters, {}, dir.path(), {}},
+                         promptdialogs::FileDialogKind::Open);
+    // The entries keep their texts.
+    QCOMPARE(dialog.nameFilters().first(), u"Files eseguibili (*.exe) (*.exe)"_s);
+
+#ifdef Q_OS_WIN
+    const QStringList programs{u"INSTALL.EXE"_s, u"setup.exe"_s};
+#else
+    const QStringList programs{u"INSTALL.EXE"_s, u"install.sh"_s, u"run"_s, u"setup.exe"_s,
+                               u"start"_s};
+#endif
+    QTRY_COMPARE(listedFiles(dialog, dir.path()), programs);
+    dialog.selectNameFilter(dialog.nameFilters().at(1));
+    QTRY_COMPARE(listedFiles(dialog, dir.path()), QStringList{u"data.zip"_s});
+    // "*.*" lists names without a dot too.
+    dialog.selectNameFilter(dialog.nameFilters().at(2));
+    QTRY_COMPARE(listedFiles(dialog, dir.path()),
+                 (QStringList{u"data.zip"_s, u"INSTALL.EXE"_s, u"install.sh"_s, u"README"_s,
+                              u"run"_s, u"setup.exe"_s, u"start"_s}));
 }
 
 QTEST_MAIN(TestPrompts)
