@@ -10,6 +10,7 @@
 #include "menuface.h"
 #include "pictureloader.h"
 #include "productpicture.h"
+#include "prompts.h"
 #include "shellopen.h"
 #include "sound.h"
 
@@ -59,10 +60,11 @@ Form1::Form1(Options options, Desktop& desktop, Sound& sound, QWidget* parent)
            kMenuPlacement.clientHeight + menuBar()->sizeHint().height());
 
     connect(m_face->categoryBox(), &QComboBox::activated, this, &Form1::categoryChosen);
-    // A click on a row, or a row reached with the keyboard.
-    connect(m_face->appList(), &QListWidget::currentRowChanged, this, &Form1::rowChosen);
-    connect(m_face->appList(), &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { rowChosen(m_face->appList()->row(item)); });
+    // A row chosen with a click or the keyboard is a change of the selection,
+    // made once per choice. The current row alone is no choice: the list
+    // moves it by itself, on focus for one.
+    connect(m_face->appList(), &QListWidget::itemSelectionChanged, this,
+            [this] { rowChosen(selectedRow()); });
     connect(m_face->installButton(), &QPushButton::clicked, this, &Form1::install);
     connect(m_face->exploreButton(), &QPushButton::clicked, this, &Form1::explore);
     connect(m_face->extraButton(), &QPushButton::clicked, this, &Form1::extra);
@@ -108,7 +110,8 @@ std::optional<QString> Form1::load() {
     while (lines.next(token))
         applyLine(token);
 
-    // 6. Centred again at the size the file gave.
+    // 6. Centred again at the size the file gave, kept usable.
+    keepUsableSize();
     centreOnScreen();
 
     // 7. The category drop-down over the list, and the first category.
@@ -121,6 +124,7 @@ std::optional<QString> Form1::load() {
     m_face->centrePictures();
 
     // 10. Nothing chosen yet.
+    clearCurrentRow();
     m_face->installButton()->setEnabled(false);
     m_face->exploreButton()->setEnabled(false);
     m_face->extraButton()->setEnabled(false);
@@ -206,6 +210,19 @@ void Form1::setOuterSize(int width, int height) {
     resize(client.expandedTo(QSize(1, 1)));
 }
 
+void Form1::keepUsableSize() {
+    // Layout values may make the window too small to show its menu bar and a
+    // row of the list, or larger than the screen that has to show it whole.
+    const QListWidget* list = m_face->appList();
+    const int row = list->count() > 0 ? list->sizeHintForRow(0) : list->fontMetrics().height();
+    const QSize least(menuBar()->sizeHint().width() + m_frame.frameWidth,
+                      m_frame.frameHeight + row + 2 * list->frameWidth());
+    QSize outer = outerSize().expandedTo(least);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        outer = outer.boundedTo(screen->availableGeometry().size());
+    setOuterSize(outer.width(), outer.height());
+}
+
 void Form1::centreOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
@@ -228,6 +245,7 @@ void Form1::refillList() {
     const QSignalBlocker blocker(list);
     list->clear();
     list->addItems(m_table.visibleList(AppTable::Name));
+    clearCurrentRow();
 }
 
 void Form1::categoryChosen() {
@@ -242,8 +260,16 @@ void Form1::categoryChosen() {
 }
 
 int Form1::selectedRow() const {
-    const int row = m_face->appList()->currentRow();
+    const QList<QListWidgetItem*> selected = m_face->appList()->selectedItems();
+    const int row = selected.isEmpty() ? -1 : m_face->appList()->row(selected.first());
     return row < m_table.visibleCount() ? row : -1;
+}
+
+void Form1::clearCurrentRow() {
+    // A list that has no current row makes its first row current when it
+    // gets the focus; one told it has none keeps none, and the first arrow
+    // key then chooses the first row.
+    m_face->appList()->setCurrentIndex(QModelIndex());
 }
 
 void Form1::rowChosen(int row) {
@@ -296,8 +322,9 @@ void Form1::explore() {
     if (row < 0)
         return;
     QDir::setCurrent(m_options.discFolder);
-    m_desktop.openFolder(
-        paths::resolve(m_table.visible(AppTable::Folder, row), m_options.discFolder));
+    if (!m_desktop.openFolder(
+            paths::resolve(m_table.visible(AppTable::Folder, row), m_options.discFolder)))
+        reportFailure();
 }
 
 void Form1::extra() {
@@ -312,7 +339,8 @@ void Form1::carryOut(const LaunchPlan& plan, bool inRecordFolder) {
     switch (plan.kind) {
     case LaunchPlan::Kind::Address:
     case LaunchPlan::Kind::Document:
-        openWithShell(m_desktop, plan.target);
+        if (!openWithShell(m_desktop, plan.target))
+            reportFailure();
         break;
     case LaunchPlan::Kind::Unzip: {
         // The archive as this system names it, relative to the disc where it
@@ -322,16 +350,28 @@ void Form1::carryOut(const LaunchPlan& plan, bool inRecordFolder) {
         emit unzipRequested(relative.startsWith(u"..") ? archive : relative, plan.extractRoot);
         break;
     }
-    case LaunchPlan::Kind::Program:
+    case LaunchPlan::Kind::Program: {
         // The record's folder is current while its program starts; a folder
         // that cannot be made current leaves the disc folder current.
         QDir::setCurrent(disc);
         if (inRecordFolder && !configvalue::isUnset(plan.folder) && !plan.folder.isEmpty())
             QDir::setCurrent(paths::resolve(plan.folder, disc));
-        m_desktop.startProgram(plan.target, QDir::currentPath());
+        const bool started = m_desktop.startProgram(plan.target, QDir::currentPath());
         QDir::setCurrent(disc);
+        if (!started)
+            reportFailure();
         break;
     }
+    }
+}
+
+void Form1::reportFailure() {
+    // Nothing on Linux says that a program or document did not open, as the
+    // Windows shell does; the menu says it, naming the file and the reason.
+    if (!m_prompts)
+        return;
+    m_prompts->messageBox(m_texts.failureMessage(m_desktop.lastFailure()), windowTitle(),
+                          Prompts::Buttons::Ok, Prompts::Icon::Exclamation, Prompts::Answer::Ok);
 }
 
 void Form1::showAbout() {

@@ -10,6 +10,7 @@
 
 class Desktop;
 class MenuFace;
+class Prompts;
 class QPlainTextEdit;
 class Sound;
 struct ConfigToken;
@@ -52,6 +53,9 @@ public:
     QSize outerSize() const;
     void setOuterSize(int width, int height);
 
+    // Where the window says that an action failed; without one it says nothing.
+    void setPrompts(Prompts& prompts) { m_prompts = &prompts; }
+
     // Tests measure the frame once and hand it in, so that nothing is shown
     // during their start-up.
     void setFrameMeasure(const FrameMeasure& measure) {
@@ -69,21 +73,25 @@ protected:
 
 private:
     void applyLine(const ConfigToken& token);
+    void keepUsableSize();
     void centreOnScreen();
     void showFirstCategory();
     void refillList();
     void categoryChosen();
     void rowChosen(int row);
     int selectedRow() const;
+    void clearCurrentRow();
     void install();
     void explore();
     void extra();
     void carryOut(const LaunchPlan& plan, bool inRecordFolder);
+    void reportFailure();
     void showAbout();
 
     Options m_options;
     Desktop& m_desktop;
     Sound& m_sound;
+    Prompts* m_prompts = nullptr;
     MenuFace* m_face = nullptr;
     QPlainTextEdit* m_aboutText = nullptr; // Text2
     AppTable m_table;

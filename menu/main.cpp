@@ -1,5 +1,6 @@
 #include "form1.h"
 #include "frmsplash.h"
+#include "fusionstyle.h"
 #include "menuface.h"
 #include "menuoptions.h"
 #include "productinfo.h"
@@ -35,7 +36,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("menu"));
     QApplication::setApplicationVersion(product::versionNumber());
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    useFusionStyle();
 
     const MenuOptions options =
         MenuOptions::parse(QApplication::arguments(), QApplication::applicationDirPath(),
@@ -66,6 +67,7 @@ int main(int argc, char* argv[]) {
     formOptions.language = options.language;
     formOptions.homeFolder = QDir::homePath();
     Form1 form(formOptions, desktop, sound);
+    form.setPrompts(prompts);
 
     UnzipLauncher unzip(form, prompts, options.language);
 

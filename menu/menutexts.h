@@ -1,5 +1,7 @@
 #pragma once
 
+#include "desktop.h"
+
 #include <QString>
 
 // The menu window's texts that depend on the language, "IT" unless the
@@ -7,6 +9,15 @@
 struct MenuTexts {
     QString exploreCaption; // Command2
     QString aboutCredit;    // the about box's credit line
+    // What an action that failed says, "%1" standing for the file.
+    QString notFound;
+    QString windowsProgram;
+    QString notAProgram;
+    QString noApplication;
+    QString cannotStart;
 
     static MenuTexts forLanguage(const QString& language);
+
+    // The message for a failed action, naming its file.
+    QString failureMessage(const DesktopFailure& failure) const;
 };

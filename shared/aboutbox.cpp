@@ -42,6 +42,41 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, const QRec
     return result;
 }
 
+// Space kept between the credit and the links, and from the window's edge.
+constexpr int kGap = 8;
+// The credit's font never gets smaller than this to fit its corner.
+constexpr double kSmallestCreditPoints = 6;
+
+// Each link at least as large as its caption, inside the window, the second
+// below the first.
+void placeLinks(QLabel* mail, QLabel* web, int windowWidth) {
+    int top = 0;
+    for (QLabel* link : {mail, web}) {
+        QRect at = link->geometry();
+        at.setSize(at.size().expandedTo(link->sizeHint()));
+        at.moveLeft(qMin(at.left(), windowWidth - kGap - at.width()));
+        at.moveTop(qMax(at.top(), top));
+        link->setGeometry(at);
+        top = at.bottom() + 1;
+    }
+}
+
+// The credit fills the corner between the title and the links, above the
+// frame, in a font small enough for the whole text.
+void placeCredit(QLabel* credit, int right, int bottom) {
+    QRect at = credit->geometry();
+    at.setTop(8);
+    at.setRight(right - kGap);
+    at.setBottom(bottom - kGap / 2);
+    credit->setGeometry(at);
+    QFont font = credit->font();
+    while (credit->heightForWidth(at.width()) > at.height() &&
+           font.pointSizeF() - 0.5 >= kSmallestCreditPoints) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        credit->setFont(font);
+    }
+}
+
 } // namespace
 
 AboutBox::AboutBox(Kind kind, Desktop& desktop, QWidget* owner)
@@ -135,9 +170,13 @@ void AboutBox::buildMenuFace(const QString& aboutText, const QString& credit) {
     about->setWordWrap(true);
     about->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+    // The credit line of the first design ran under the links and took their
+    // clicks; it now keeps to the left of them whatever the font.
+    placeLinks(mail, web, width());
     QLabel* creditLabel = label(this, "Label3", credit, fromTwips(3480, 360, 2295, 855));
     creditLabel->setWordWrap(true);
     creditLabel->setAlignment(Qt::AlignCenter);
+    placeCredit(creditLabel, qMin(mail->x(), web->x()), frame->y());
 
     QLabel* description =
         label(this, "lblDescription", menuDescription, fromTwips(240, 3120, 6765, 2085));

@@ -7,6 +7,7 @@ std::optional<QString> FormFixture::load(const QString& language) {
     options.homeFolder = home;
     form = std::make_unique<Form1>(options, desktop, sound);
     form->setFrameMeasure(frame());
+    form->setPrompts(prompts);
     return form->load();
 }
 

@@ -4,6 +4,7 @@
 #include "form1.h"
 #include "recordingdesktop.h"
 #include "recordingsound.h"
+#include "scriptedprompts.h"
 
 #include <memory>
 
@@ -13,6 +14,7 @@ struct FormFixture {
     DiscKit disc;
     RecordingDesktop desktop;
     RecordingSound sound;
+    ScriptedPrompts prompts; // what the window says when an action fails
     std::unique_ptr<Form1> form;
     QString home = QStringLiteral("/home/user");
 

@@ -27,7 +27,8 @@ private slots:
     void documentWithAndWithoutFolder();
     void programStartsInTheRecordFolder();
     void programWithMissingFolderStartsInTheDisc();
-    void programThatCannotStartIsSilent();
+    void failedActionSaysWhy_data();
+    void failedActionSaysWhy();
     void exploreOpensTheFolder();
     void extraIgnoresTheRecordFolder();
     void unzipGoesToTheUnzipWindow();
@@ -177,16 +178,60 @@ void TestLaunch::programWithMissingFolderStartsInTheDisc() {
         QCOMPARE(QDir(call.currentFolder), QDir(f.disc.folder()));
 }
 
-void TestLaunch::programThatCannotStartIsSilent() {
+void TestLaunch::failedActionSaysWhy_data() {
+    using Action = RecordingDesktop::Action;
+    using Reason = DesktopFailure::Reason;
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("action");
+    QTest::addColumn<int>("reason");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("Windows program") << u"EN"_s << u"Command1"_s << int(Action::StartProgram)
+                                     << int(Reason::WindowsProgram) << u"is a Windows program"_s;
+    QTest::newRow("programma per Windows")
+        << u"IT"_s << u"Command1"_s << int(Action::StartProgram) << int(Reason::WindowsProgram)
+        << u"è un programma per Windows"_s;
+    QTest::newRow("program missing") << u"EN"_s << u"Command4"_s << int(Action::StartProgram)
+                                     << int(Reason::NotFound) << u"does not exist"_s;
+    QTest::newRow("no program") << u"IT"_s << u"Command4"_s << int(Action::StartProgram)
+                                << int(Reason::NotAProgram) << u"non è un programma"_s;
+    QTest::newRow("refused") << u"EN"_s << u"Command1"_s << int(Action::StartProgram)
+                             << int(Reason::CannotStart) << u"cannot be started"_s;
+    QTest::newRow("no application")
+        << u"EN"_s << u"Command4"_s << int(Action::OpenDocumentOrAddress)
+        << int(Reason::NoApplication) << u"no application"_s;
+    QTest::newRow("cartella mancante") << u"IT"_s << u"Command2"_s << int(Action::OpenFolder)
+                                       << int(Reason::NotFound) << u"non esiste"_s;
+}
+
+void TestLaunch::failedActionSaysWhy() {
+    QFETCH(QString, language);
+    QFETCH(QString, button);
+    QFETCH(int, action);
+    QFETCH(int, reason);
+    QFETCH(QString, says);
     FormFixture f;
-    f.desktop.setResult(RecordingDesktop::Action::StartProgram, false);
-    f.disc.writeConfig(DiscKit::appLines(
-        {.name = u"A"_s, .installCommand = u"nothing-here"_s, .folder = u"sub\\"_s}));
+    const QString file = f.disc.path(u"sub/thing"_s);
+    f.desktop.setResult(RecordingDesktop::Action(action), false);
+    f.desktop.setFailure({DesktopFailure::Reason(reason), file});
     f.disc.makeFolder(u"sub"_s);
-    QVERIFY(!f.load());
+    const bool program = action == int(RecordingDesktop::Action::StartProgram);
+    f.disc.writeConfig(QStringList{u"[TITL]Disc"_s} +
+                       DiscKit::appLines({.name = u"A"_s,
+                                          .installCommand = u"setup.exe"_s,
+                                          .folder = u"sub\\"_s,
+                                          .extraCaption = u"More"_s,
+                                          .extraCommand = program ? u"run"_s : u"[ASS]x.pdf"_s}));
+    QVERIFY(!f.load(language));
     selectRow(*f.form, 0);
-    f.form->face()->installButton()->click();
+    f.prompts.expectMessageBox(Prompts::Answer::Ok, says);
+    f.form->findChild<QPushButton*>(button)->click();
     QCOMPARE(f.desktop.calls().size(), 1);
+    QCOMPARE(f.prompts.remaining(), 0);
+    const ScriptedPrompts::Asked& asked = f.prompts.asked().constFirst();
+    QVERIFY2(asked.text.contains(file), qPrintable(asked.text));
+    QCOMPARE(asked.title, u"Disc"_s);
+    // The disc folder is current again.
     QCOMPARE(QDir::current(), QDir(f.disc.folder()));
 }
 

@@ -1,12 +1,14 @@
 #include "formfixture.h"
 #include "menuface.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -24,7 +26,8 @@ private slots:
     void extraCaptionKeptWhenTheNextRowHasNone();
     void installCommandKeptWhenTheNextRowHasNone();
     void missingPictureKeepsThePreviousOne();
-    void keyboardSelectsToo();
+    void focusAloneChoosesNoRow();
+    void clickAndKeyEachUpdateOnce();
     void categoryChangeKeepsThePanel();
     void emptyCategoryDisablesTheButtons();
 };
@@ -149,18 +152,49 @@ void TestSelection::missingPictureKeepsThePreviousOne() {
     QVERIFY(f.form->face()->installButton()->isEnabled());
 }
 
-void TestSelection::keyboardSelectsToo() {
+void TestSelection::focusAloneChoosesNoRow() {
+    FormFixture f;
+    QStringList lines{u"[INTR]Intro"_s};
+    lines +=
+        DiscKit::appLines({.name = u"A"_s, .description = u"first"_s, .installCommand = u"a"_s});
+    lines += DiscKit::appLines({.name = u"B"_s, .description = u"second"_s});
+    f.disc.writeConfig(lines);
+    QVERIFY(!f.load());
+    MenuFace* face = f.form->face();
+    QListWidget* list = face->appList();
+    // The window's first activation gives the list the focus; Tab does again.
+    f.form->show();
+    QApplication::setActiveWindow(f.form.get());
+    QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+    face->textPanel()->setFocus(Qt::TabFocusReason);
+    list->setFocus(Qt::TabFocusReason);
+    QVERIFY(list->hasFocus());
+    QCOMPARE(face->textPanel()->toPlainText(), u"Intro"_s);
+    QVERIFY(list->selectedItems().isEmpty());
+    QCOMPARE(list->currentRow(), -1);
+    for (QPushButton* button : {face->installButton(), face->exploreButton(), face->extraButton()})
+        QVERIFY(!button->isEnabled());
+    // The first arrow key chooses the first row.
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(face->textPanel()->toPlainText(), u"first"_s);
+    QVERIFY(face->installButton()->isEnabled());
+}
+
+void TestSelection::clickAndKeyEachUpdateOnce() {
     FormFixture f;
     QStringList lines = DiscKit::appLines({.name = u"A"_s, .description = u"first"_s});
     lines += DiscKit::appLines({.name = u"B"_s, .description = u"second"_s});
     f.disc.writeConfig(lines);
     QVERIFY(!f.load());
     f.form->show();
-    QListWidget* list = f.form->face()->appList();
-    list->setFocus();
-    clickRow(*f.form, 0);
-    QTest::keyClick(list, Qt::Key_Down);
-    QCOMPARE(f.form->face()->textPanel()->toPlainText(), u"second"_s);
+    // A row chosen with the mouse or the keyboard; every update writes the
+    // description once.
+    QSignalSpy updates(f.form->face()->textPanel(), &QPlainTextEdit::textChanged);
+    clickRow(*f.form, 1);
+    QCOMPARE(updates.count(), 1);
+    QTest::keyClick(f.form->face()->appList(), Qt::Key_Up);
+    QCOMPARE(updates.count(), 2);
+    QCOMPARE(f.form->face()->textPanel()->toPlainText(), u"first"_s);
 }
 
 void TestSelection::categoryChangeKeepsThePanel() {

@@ -8,9 +8,11 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -33,6 +35,8 @@ private slots:
     void defaultPicturesCentred();
     void missingPicturesLeaveStartUpGoing();
     void windowSizeFromTheLayout();
+    void windowSizeKeptUsable_data();
+    void windowSizeKeptUsable();
     void layoutValueThatIsNoNumberIsPassedOver();
     void fixedNamesFoundInAnyCase();
     void discFolderIsCurrentAndButtonsDisabled();
@@ -218,6 +222,29 @@ void TestStartup::windowSizeFromTheLayout() {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     QCOMPARE(f.form->frameGeometry().topLeft(),
              QPoint((screen.width() - 619) / 2, (screen.height() - 397 - frameHeight) / 2));
+}
+
+void TestStartup::windowSizeKeptUsable_data() {
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("smaller than the menu bar") << QStringList{u"[FO1W]1"_s, u"[FO1H]0"_s};
+    QTest::newRow("negative") << QStringList{u"[FO1W]-300"_s, u"[FO1H]-40"_s};
+    QTest::newRow("larger than the screen") << QStringList{u"[FO1W]32000"_s, u"[FO1H]32000"_s};
+}
+
+void TestStartup::windowSizeKeptUsable() {
+    QFETCH(QStringList, lines);
+    FormFixture f;
+    f.disc.writeConfig(lines + DiscKit::appLines({.name = u"Only app"_s}));
+    QVERIFY(!f.load());
+    f.form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+    const QMenuBar* bar = f.form->menuBar();
+    QListWidget* list = f.form->face()->appList();
+    QVERIFY(bar->width() >= bar->sizeHint().width());
+    QVERIFY(f.form->face()->height() >= list->sizeHintForRow(0));
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(f.form->frameGeometry().width() <= available.width());
+    QVERIFY(f.form->frameGeometry().height() <= available.height());
 }
 
 void TestStartup::layoutValueThatIsNoNumberIsPassedOver() {

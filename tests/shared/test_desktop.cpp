@@ -1,4 +1,5 @@
 #include "programcommand.h"
+#include "qtdesktop.h"
 #include "recordingdesktop.h"
 #include "shellopen.h"
 
@@ -32,6 +33,7 @@ private slots:
     void bareProgramNameLeftForTheSearch();
     void missingWorkingFolderMeansCurrentFolder();
     void emptyCommandLine();
+    void refusalsNameTheFile();
 
 private:
     QString make(const QString& relative);
@@ -152,6 +154,25 @@ void TestDesktop::missingWorkingFolderMeansCurrentFolder() {
 void TestDesktop::emptyCommandLine() {
     QVERIFY(ProgramCommand::fromCommandLine(QString(), m_root).program.isEmpty());
     QVERIFY(ProgramCommand::fromCommandLine(u"   "_s, m_root).program.isEmpty());
+}
+
+void TestDesktop::refusalsNameTheFile() {
+    // Each is refused before anything would be started or opened.
+    using Reason = DesktopFailure::Reason;
+    make(u"readme.txt"_s);
+    QtDesktop desktop;
+    const auto refused = [&](bool result, Reason reason, const QString& file) {
+        return !result && desktop.lastFailure() == DesktopFailure{reason, file};
+    };
+    QVERIFY(refused(desktop.startProgram(u"SETUP.EXE /s"_s, m_root), Reason::WindowsProgram,
+                    u"SETUP.EXE"_s));
+    QVERIFY(refused(desktop.startProgram(u"tools/gone -x"_s, m_root), Reason::NotFound,
+                    m_root + u"/tools/gone"));
+    QVERIFY(refused(desktop.startProgram(u"readme.txt"_s, m_root), Reason::NotAProgram,
+                    m_root + u"/readme.txt"));
+    QVERIFY(refused(desktop.openDocumentOrAddress(u"gone.pdf"_s), Reason::NotFound,
+                    m_root + u"/gone.pdf"));
+    QVERIFY(refused(desktop.openFolder(u"nowhere"_s), Reason::NotFound, m_root + u"/nowhere"));
 }
 
 QTEST_MAIN(TestDesktop)

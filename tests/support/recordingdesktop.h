@@ -25,6 +25,9 @@ public:
     bool openFolder(const QString& folder) override;
 
     void setResult(Action action, bool result);
+    // What lastFailure() answers; none unless set.
+    void setFailure(const DesktopFailure& failure) { m_failure = failure; }
+    DesktopFailure lastFailure() const override { return m_failure; }
 
     const QList<Call>& calls() const { return m_calls; }
     // One line per call, for QCOMPARE with readable differences:
@@ -40,4 +43,5 @@ private:
     bool m_openResult = true;
     bool m_startResult = true;
     bool m_folderResult = true;
+    DesktopFailure m_failure;
 };
