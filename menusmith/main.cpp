@@ -4,11 +4,13 @@
 #include <productinfo.h>
 #include <qtdesktop.h>
 #include <qtprompts.h>
+#include <windowsystemoptions.h>
 
 #include <QApplication>
 #include <QStyleFactory>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -17,28 +19,47 @@ void nameApplication() {
     QCoreApplication::setApplicationVersion(product::versionNumber());
 }
 
+EditorCommandLine readCommandLine() {
+    return parseEditorCommandLine(QCoreApplication::arguments(),
+                                  qEnvironmentVariable("MENUSMITH_LANG"));
+}
+
+// Help, version, a mistake and the disc check; nothing when the editor is to run.
+std::optional<int> answerOnTerminal(const EditorCommandLine& options) {
+    if (options.checkDisc)
+        return runDiscCheck(options.checkFolder, options.check, stdout);
+    if (!options.exitNow)
+        return std::nullopt;
+    std::fputs(options.output.toLocal8Bit().constData(), options.exitCode == 0 ? stdout : stderr);
+    return options.exitCode;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     EditorCommandLine options;
+    bool readAgain = false;
     {
         // Help, version, mistakes and the disc check are answered on the
         // terminal, with no display at all.
         QCoreApplication terminal(argc, argv);
         nameApplication();
-        options = parseEditorCommandLine(QCoreApplication::arguments(),
-                                         qEnvironmentVariable("MENUSMITH_LANG"));
-        if (options.checkDisc)
-            return runDiscCheck(options.checkFolder, options.check, stdout);
-        if (options.exitNow) {
-            std::fputs(options.output.toLocal8Bit().constData(),
-                       options.exitCode == 0 ? stdout : stderr);
-            return options.exitCode;
+        options = readCommandLine();
+        readAgain = options.exitNow && options.exitCode == 2 &&
+                    hasWindowSystemOptions(QCoreApplication::arguments());
+        if (!readAgain) {
+            if (const std::optional<int> status = answerOnTerminal(options))
+                return *status;
         }
     }
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     nameApplication();
+    if (readAgain) {
+        options = readCommandLine();
+        if (const std::optional<int> status = answerOnTerminal(options))
+            return *status;
+    }
 
     QtPrompts prompts;
     QtDesktop desktop;
