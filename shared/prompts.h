@@ -14,6 +14,8 @@ public:
     enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
     enum class Icon { None, Critical, Question, Exclamation, Information };
     enum class Answer { Ok, Cancel, Yes, No, Retry, Abort, Ignore };
+    // How the input box shows what is typed: as it is, or as dots (passwords).
+    enum class Echo { Normal, Password };
 
     // One entry of a file dialog's type list: "Bitmaps (*.bmp)" with "*.bmp",
     // or several patterns separated by ";" as in "*.ico;*.cur".
@@ -41,7 +43,8 @@ public:
 
     // The text entered, or nothing when cancelled.
     virtual std::optional<QString> inputBox(const QString& prompt, const QString& title,
-                                            const QString& defaultText) = 0;
+                                            const QString& defaultText,
+                                            Echo echo = Echo::Normal) = 0;
 
     // The full path chosen, or nothing when cancelled. The open dialog accepts
     // a typed name of a file that does not exist; the save dialog does not ask

@@ -26,12 +26,9 @@ Prompts::Answer QtPrompts::messageBox(const QString& text, const QString& title,
 }
 
 std::optional<QString> QtPrompts::inputBox(const QString& prompt, const QString& title,
-                                           const QString& defaultText) {
+                                           const QString& defaultText, Echo echo) {
     QInputDialog dialog(owner());
-    dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setLabelText(prompt);
-    dialog.setWindowTitle(title);
-    dialog.setTextValue(defaultText);
+    promptdialogs::setUp(dialog, prompt, title, defaultText, echo);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();

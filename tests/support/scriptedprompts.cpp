@@ -104,12 +104,13 @@ Prompts::Answer ScriptedPrompts::messageBox(const QString& text, const QString& 
 }
 
 std::optional<QString> ScriptedPrompts::inputBox(const QString& prompt, const QString& title,
-                                                 const QString& defaultText) {
+                                                 const QString& defaultText, Echo echo) {
     Asked asked;
     asked.kind = Kind::InputBox;
     asked.text = prompt;
     asked.title = title;
     asked.defaultText = defaultText;
+    asked.echo = echo;
     const std::optional<Step> step = take(asked);
     return step ? step->text : std::nullopt;
 }
