@@ -4,6 +4,7 @@
 #include "twips.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFrame>
 #include <QGroupBox>
@@ -160,6 +161,7 @@ void VBUnzFrm::Command1_Click() {
         return;
     }
     running_ = true;
+    command1_->setEnabled(false);
 
     createExtractionFolders(extractRoot_->text());
     state_.printCount = 0;
@@ -195,11 +197,20 @@ void VBUnzFrm::Command1_Click() {
     setOutputText(QString());
     quitVBUnz_->setText(QStringLiteral("Exit"));
     state_.reportErrors = -1;
+    // The progress display just shown, and a window never painted yet, must
+    // be on screen before the pass draws into them.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     binding_.UnzRun();
 
     setBarWidth(state_.barWidth);
     redrawBar();
     setPercentText(QStringLiteral("100"));
+    // An error box may have folded the output away.
+    command2_->setText(state_.infoCollapsed ? QStringLiteral("Info") : QStringLiteral("No Info"));
+    // Clicks that came in during the run reach a disabled Start and are
+    // dropped, never starting a second run.
+    QCoreApplication::processEvents();
+    command1_->setEnabled(true);
     running_ = false;
 }
 
@@ -216,10 +227,17 @@ void VBUnzFrm::Command2_Click() {
 }
 
 void VBUnzFrm::QuitVBUnz_Click() {
-    close();
+    if (!running_) {
+        close();
+    }
 }
 
 void VBUnzFrm::closeEvent(QCloseEvent* event) {
+    // The run ends first: the engine is writing into the window's state.
+    if (running_) {
+        event->ignore();
+        return;
+    }
     loaded_ = false;
     event->accept();
 }

@@ -13,6 +13,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -44,9 +45,9 @@ public:
         return script.messageBox(text, title, buttons, icon, defaultButton);
     }
     std::optional<QString> inputBox(const QString& prompt, const QString& title,
-                                    const QString& defaultText) override {
+                                    const QString& defaultText, Echo echo) override {
         note();
-        return script.inputBox(prompt, title, defaultText);
+        return script.inputBox(prompt, title, defaultText, echo);
     }
     std::optional<QString> openFileDialog(const FileDialogRequest& r) override {
         return script.openFileDialog(r);
@@ -62,6 +63,21 @@ private:
     void note() {
         visibleAtPrompt << window->isVisible();
         whileOpen();
+    }
+};
+
+// The distinct texts a label had each time it was painted.
+class PaintedTexts : public QObject {
+public:
+    QStringList texts;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            const QString text = static_cast<QLabel*>(watched)->text();
+            if (texts.isEmpty() || texts.last() != text) {
+                texts << text;
+            }
+        }
+        return false;
     }
 };
 
@@ -203,7 +219,8 @@ private slots:
         // The last step of Start still sets the label.
         QCOMPARE(child<QLabel>(w, "Label3")->text(), u"100"_s);
         QVERIFY(output(w).startsWith(u"\n----------------------------\nCommenti: 0\n"_s));
-        // The caption was left at "No Info"; the next press unfolds again.
+        // The caption says what the next press does: unfold again.
+        QCOMPARE(child<QPushButton>(w, "Command2")->text(), u"Info"_s);
         click(w, "Command2");
         QCOMPARE(w.height(), px(5000));
     }
@@ -276,6 +293,65 @@ private slots:
         QCOMPARE(prompts.visibleAtPrompt, (QList<bool>{true, false, false, true, false}));
         QVERIFY(w.isVisible());
         QCOMPARE(readFile(dir + u"s.txt"_s), QByteArray("s"));
+    }
+
+    void startIsGuardedWhileItRuns() {
+        ProbingPrompts prompts;
+        VBUnzFrm w(VBUnzFrm::unzTexts(u"EN"), prompts);
+        prompts.window = &w;
+        const QString zip = fresh(u"guard"_s) + u".zip"_s;
+        QVERIFY(writeZip(zip, {Entry::file("a.txt", "a"),
+                               Entry::file("s.txt", "s").encrypted(ZIP_EM_AES_128, "pw")}));
+        const QString dir = fresh(u"guard"_s) + u"/"_s;
+        w.openFor(zip, dir);
+        auto* start = child<QPushButton>(w, "Command1");
+        bool startEnabled = true;
+        prompts.whileOpen = [&] {
+            startEnabled = start->isEnabled();
+            // Exit and the close box wait for the run to end.
+            child<QPushButton>(w, "QuitVBUnz")->click();
+            w.close();
+            // A click that waits in the queue until the run is over.
+            const QPointF at = QRectF(start->rect()).center();
+            const QPointF global = start->mapToGlobal(at);
+            for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                QCoreApplication::postEvent(start, new QMouseEvent(type, at, global, Qt::LeftButton,
+                                                                   Qt::LeftButton, Qt::NoModifier));
+            }
+        };
+        prompts.script.expectInputBox(u"pw"_s);
+        click(w, "Command1");
+        QCoreApplication::processEvents();
+        prompts.script.verifyAllUsed();
+        QVERIFY(!startEnabled);
+        QVERIFY(w.isVisible());
+        QVERIFY(start->isEnabled());
+        QCOMPARE(readFile(dir + u"s.txt"_s), QByteArray("s"));
+        // Once the run is over, Exit closes again.
+        click(w, "QuitVBUnz");
+        QVERIFY(!w.isVisible());
+    }
+
+    void percentageIsPaintedAsItChanges() {
+        ScriptedPrompts prompts;
+        VBUnzFrm w(VBUnzFrm::unzTexts(u"EN"), prompts);
+        std::vector<Entry> entries;
+        for (int i = 0; i < 8; ++i) {
+            entries.push_back(Entry::file("f" + QByteArray::number(i), QByteArray(100, 'x')));
+        }
+        const QString zip = fresh(u"paint"_s) + u".zip"_s;
+        QVERIFY(writeZip(zip, entries));
+        auto* label = child<QLabel>(w, "Label3");
+        PaintedTexts painted;
+        label->installEventFilter(&painted);
+        // The very first run of a freshly opened window.
+        w.openFor(zip, fresh(u"paint"_s) + u"/"_s);
+        click(w, "Command1");
+        QVERIFY2(painted.texts.size() >= 5, qPrintable(painted.texts.join(u' ')));
+        QCOMPARE(painted.texts.last(), u"100"_s);
+        for (qsizetype i = 1; i < painted.texts.size(); ++i) {
+            QVERIFY(painted.texts[i - 1].toInt() < painted.texts[i].toInt());
+        }
     }
 
     void emptyExtractionPathOnlyLists() {
