@@ -1,6 +1,8 @@
 #include "unzengine.h"
 
+#include "unzcentral.h"
 #include "unzpaths.h"
+#include "unzspliced.h"
 
 #include <zip.h>
 
@@ -256,6 +258,13 @@ private:
     void listMembers();
     std::int32_t extractMembers(zip_t* za);
 
+    // The stored directory, read by the engine itself.
+    std::optional<unz::CentralDirectory> readDirectory(std::uint64_t size);
+    unz::ReadAt reader() const;
+    // The archive through a directory of its trustworthy entries only; the
+    // others are reported.
+    ZipPtr openTrusted(const unz::CentralDirectory& directory, std::uint64_t size, int& error);
+
     Outcome processMember(zip_t* za, const Member& m);
     Outcome processFolder(const Member& m, const std::vector<std::string>& parts);
     // Opens member data, asking for a password when it is encrypted.
@@ -273,6 +282,9 @@ private:
     std::vector<Member> members_;
     // The archive's bytes when it is read into memory; outlives the zip_t.
     std::unique_ptr<char[]> archiveData_;
+    std::uint64_t archiveSize_ = 0;
+    // The archive file when it is not in memory, for the engine's own reads.
+    Fd archiveFd_;
     std::string root_;
     Fd rootFd_;
     // Open folders below the root by their path ("a/b/"), so that members
@@ -289,6 +301,7 @@ private:
     std::vector<FolderTime> folderTimes_;
     bool failed_ = false;
     bool refused_ = false;
+    bool damaged_ = false;
     unsigned tempSeed_ = std::random_device{}() % 1000000u;
     long pid_ = static_cast<long>(::getpid());
     unsigned tempCounter_ = 0;
@@ -867,6 +880,9 @@ std::int32_t Pass::extractMembers(zip_t* za) {
         const struct timespec times[2] = {{0, UTIME_NOW}, {it->mtime, 0}};
         ::utimensat(rootFd_.get(), it->path.c_str(), times, AT_SYMLINK_NOFOLLOW);
     }
+    if (damaged_) {
+        return UnzDamaged;
+    }
     return failed_ ? UnzMemberFailed : (refused_ ? UnzMemberRefused : UnzOk);
 }
 
@@ -884,10 +900,12 @@ std::int32_t Pass::run(std::int32_t includeCount, const UnzNameList* includeList
         problemLine("      error: " + unz::printableName(opt_.zipFileName), "archive not found");
         return UnzArchiveMissing;
     }
+    const std::string shownArchive = unz::printableName(opt_.zipFileName);
     int error = 0;
     ZipPtr za;
+    const auto size = static_cast<std::uint64_t>(st.st_size);
+    archiveSize_ = size;
     if (S_ISREG(st.st_mode) && st.st_size > 0) {
-        const auto size = static_cast<std::uint64_t>(st.st_size);
         // An extraction pass reads the whole archive anyway; read in one go,
         // libzip's many small reads and seeks become memory accesses.
         if (opt_.listOnly == 0 && size <= kInMemoryArchiveLimit &&
@@ -897,15 +915,41 @@ std::int32_t Pass::run(std::int32_t includeCount, const UnzNameList* includeList
             za.reset(zip_open(opt_.zipFileName, ZIP_RDONLY, &error));
         }
     }
+    std::optional<unz::CentralDirectory> directory;
+    if (!za && error == ZIP_ER_INCONS) {
+        // One bad entry makes libzip refuse the whole archive; the others
+        // are read through a directory of the entries that can be trusted.
+        directory = readDirectory(size);
+        if (directory) {
+            za = openTrusted(*directory, size, error);
+            if (!za) {
+                problemLine("      error: " + shownArchive, "damaged zip archive");
+                return UnzDamaged;
+            }
+        }
+    }
     if (!za) {
         const bool unreadable = error == ZIP_ER_OPEN || error == ZIP_ER_READ;
-        problemLine("      error: " + unz::printableName(opt_.zipFileName),
+        problemLine("      error: " + shownArchive,
                     unreadable ? "archive cannot be opened" : "not a zip archive");
         return unreadable ? UnzArchiveMissing : UnzNotAZip;
     }
     if (!readMembers(za.get(), includeCount, includeList, excludeCount, excludeList)) {
-        problemLine("      error: " + unz::printableName(opt_.zipFileName), zip_strerror(za.get()));
+        problemLine("      error: " + shownArchive, zip_strerror(za.get()));
         return UnzNotAZip;
+    }
+    if (opt_.listOnly == 0) {
+        // Entries that share their data would write the same bytes again and
+        // again: refused before anything is written, as Info-ZIP unzip does.
+        if (!directory) {
+            directory = readDirectory(size);
+        }
+        const std::string overlap = directory ? unz::overlapRefusal(*directory) : std::string();
+        if (!overlap.empty()) {
+            writeTotals(za.get());
+            problemLine("      error: " + shownArchive, overlap);
+            return UnzArchiveRefused;
+        }
     }
     writeTotals(za.get());
 
@@ -922,9 +966,70 @@ std::int32_t Pass::run(std::int32_t includeCount, const UnzNameList* includeList
     }
     if (opt_.listOnly != 0) {
         listMembers();
-        return UnzOk;
+        return damaged_ ? UnzDamaged : UnzOk;
     }
     return extractMembers(za.get());
+}
+
+std::optional<unz::CentralDirectory> Pass::readDirectory(std::uint64_t size) {
+    if (!archiveData_ && !archiveFd_) {
+        archiveFd_.reset(::open(opt_.zipFileName, O_RDONLY | O_CLOEXEC));
+    }
+    return unz::readCentralDirectory(reader(), size);
+}
+
+unz::ReadAt Pass::reader() const {
+    if (archiveData_) {
+        return [data = archiveData_.get(), size = archiveSize_](std::uint64_t offset, void* out,
+                                                                std::size_t length) {
+            if (offset > size || length > size - offset) {
+                return false;
+            }
+            std::memcpy(out, data + offset, length);
+            return true;
+        };
+    }
+    return [fd = archiveFd_.get()](std::uint64_t offset, void* out, std::size_t length) {
+        auto* to = static_cast<char*>(out);
+        while (length > 0) {
+            const ssize_t n = ::pread(fd, to, length, static_cast<off_t>(offset));
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n <= 0) {
+                return false;
+            }
+            to += n;
+            offset += static_cast<std::uint64_t>(n);
+            length -= static_cast<std::size_t>(n);
+        }
+        return true;
+    };
+}
+
+ZipPtr Pass::openTrusted(const unz::CentralDirectory& directory, std::uint64_t size, int& error) {
+    damaged_ = true;
+    if (directory.declaredCount != directory.entries.size()) {
+        problemLine("    damaged: " + unz::printableName(opt_.zipFileName),
+                    "the end record declares " + std::to_string(directory.declaredCount) +
+                        " entries, the directory holds " +
+                        std::to_string(directory.entries.size()));
+    }
+    std::vector<unz::CentralEntry> kept;
+    for (const unz::CentralEntry& e : directory.entries) {
+        const std::string fault = unz::entryFault(e);
+        if (fault.empty()) {
+            kept.push_back(e);
+        } else {
+            problemLine("    damaged: " + unz::printableName(e.name), fault);
+            failed_ = true;
+        }
+    }
+    if (directory.offset > size) {
+        return nullptr;
+    }
+    return ZipPtr(unz::openSpliced(reader(), directory.offset,
+                                   unz::rebuiltDirectory(directory, kept), error));
 }
 
 } // namespace

@@ -116,11 +116,17 @@ std::int32_t VBUnzBas::UnzRun() {
         return UnzBadArguments;
     }
 
-    if (state_.reportErrors == -1 && result != 0) {
+    const bool failed = state_.reportErrors == -1 && result != 0;
+    if (failed) {
         reportFailure(result);
     }
-    view_.setOutputText(view_.outputText() + unzSummaryBlock(texts_, state_.callbacks) +
-                        QStringLiteral("\r\n"));
+    QString output =
+        view_.outputText() + unzSummaryBlock(texts_, state_.callbacks) + QStringLiteral("\r\n");
+    // What the code in the error box means, in the program's language.
+    if (failed && !texts_.resultLine(result).isEmpty()) {
+        output += texts_.resultLine(result) + QStringLiteral("\r\n");
+    }
+    view_.setOutputText(output);
     return result;
 }
 
@@ -188,7 +194,8 @@ std::int32_t VBUnzBas::UnzPassword(char* buffer, std::int32_t bufferSize, const 
         return UnzPasswordNone;
     }
     const std::optional<QString> answer =
-        prompts_.inputBox(QStringLiteral("Please Enter The Password!"), QString(), QString());
+        prompts_.inputBox(QStringLiteral("Please Enter The Password!"), QString(), QString(),
+                          Prompts::Echo::Password);
     if (!answer || answer->isEmpty()) {
         state_.passwordRefused = 1;
         return UnzPasswordNone;

@@ -322,6 +322,7 @@ private slots:
         QCOMPARE(rig.prompts.asked().last().text, u"Please Enter The Password!"_s);
         QCOMPARE(rig.prompts.asked().last().title, QString());
         QCOMPARE(rig.prompts.asked().last().defaultText, QString());
+        QVERIFY(rig.prompts.asked().last().echo == Prompts::Echo::Password);
 
         // Wrong: the member fails and the pass reports it.
         dir = fresh(QStringLiteral("pw"));
@@ -388,8 +389,43 @@ private slots:
                                             u"progress 0"_s, u"bar 50 50 2985 105"_s}));
         QCOMPARE(rig.view.widths.last(), 0.0);
         QVERIFY(rig.state.infoCollapsed);
-        // The summary still follows, with nothing counted.
-        QCOMPARE(rig.view.output, summary(rig.texts, 0, 0, 0, 0, 0));
+        // The summary still follows, with nothing counted, and what the code means.
+        QCOMPARE(rig.view.output,
+                 summary(rig.texts, 0, 0, 0, 0, 0) + rig.texts.resultLine(4) + u"\r\n"_s);
+    }
+
+    void refusedAndDamagedArchivesAreExplained_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QByteArray>("archive");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("line");
+        std::vector<Entry> same;
+        for (int i = 0; i < 3; ++i) {
+            same.push_back(Entry::file("p" + QByteArray::number(i), QByteArray(5000, 'p')));
+        }
+        const QString made = fresh(QStringLiteral("same")) + QStringLiteral(".zip");
+        QVERIFY(writeZip(made, same));
+        const QByteArray bomb = sharingFirstEntrysData(readFile(made));
+        const QByteArray damaged =
+            withEntryCount(rawZip({RawEntry::file("a.txt", "a"), RawEntry::file("b.txt", "b")}), 7);
+        QTest::newRow("bomb EN") << u"EN"_s << bomb << 9 << u"Archive refused: several"_s;
+        QTest::newRow("bomb IT") << u"IT"_s << bomb << 9 << u"Archivio rifiutato: più voci"_s;
+        QTest::newRow("damaged EN") << u"EN"_s << damaged << 10 << u"The archive is damaged"_s;
+        QTest::newRow("damaged IT") << u"IT"_s << damaged << 10 << u"L'archivio è danneggiato"_s;
+    }
+    void refusedAndDamagedArchivesAreExplained() {
+        QFETCH(QString, language);
+        QFETCH(QByteArray, archive);
+        QFETCH(int, result);
+        QFETCH(QString, line);
+        Rig rig(language);
+        const QString zip = fresh(QStringLiteral("explained")) + QStringLiteral(".zip");
+        QVERIFY(writeFile(zip, archive));
+        const QString dir = fresh(QStringLiteral("explained"));
+        rig.prompts.expectMessageBox(Prompts::Answer::Ok, QString::number(result));
+        QCOMPARE(rig.start(zip, dir), result);
+        QVERIFY2(rig.view.output.contains(kRule + u"\r\n"_s + line), qPrintable(rig.view.output));
+        QCOMPARE(QDir(dir).exists(u"a.txt"_s), result == 10);
     }
 
     void backslashPathsReachTheFileSystem() {
