@@ -131,6 +131,10 @@ int writeAll(int fd, const char* data, std::size_t size) {
     return 0;
 }
 
+bool isFolderName(const std::string& name) {
+    return !name.empty() && name.back() == '/';
+}
+
 struct Member {
     zip_uint64_t index = 0;
     std::string name;
@@ -232,7 +236,7 @@ ZipPtr openInMemory(const char* data, std::uint64_t size, int& error) {
 }
 
 // How a member ended.
-enum class Outcome { Done, Kept, Failed, Refused, DiskFull };
+enum class Outcome { Done, Kept, Failed, Refused, DiskFull, Stopped };
 
 // One call of Wiz_SingleEntryUnzip.
 class Pass {
@@ -264,6 +268,9 @@ private:
     // The archive through a directory of its trustworthy entries only; the
     // others are reported.
     ZipPtr openTrusted(const unz::CentralDirectory& directory, std::uint64_t size, int& error);
+
+    // Tells the caller how far the pass has come; false when it asks to stop.
+    bool progress(std::uint64_t bytesDone);
 
     Outcome processMember(zip_t* za, const Member& m);
     Outcome processFolder(const Member& m, const std::vector<std::string>& parts);
@@ -302,6 +309,11 @@ private:
     bool failed_ = false;
     bool refused_ = false;
     bool damaged_ = false;
+    // Progress: declared bytes of the members finished, of all selected
+    // members, and the members written.
+    std::uint64_t bytesDone_ = 0;
+    std::uint64_t bytesTotal_ = 0;
+    std::uint64_t membersWritten_ = 0;
     unsigned tempSeed_ = std::random_device{}() % 1000000u;
     long pid_ = static_cast<long>(::getpid());
     unsigned tempCounter_ = 0;
@@ -622,6 +634,10 @@ Outcome Pass::copyData(zip_file_t* zf, const Member& m, int fd, std::string& rea
                 return isDiskFullError(err) ? Outcome::DiskFull : Outcome::Failed;
             }
         }
+        if (!progress(total)) {
+            reason = "stopped";
+            return Outcome::Stopped;
+        }
     }
     if (pendingCr) {
         if (opt_.writeToStdout != 0) {
@@ -857,12 +873,26 @@ std::int32_t Pass::extractMembers(zip_t* za) {
         translated_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
     }
     for (const Member& m : members_) {
+        if (!isFolderName(m.name)) {
+            bytesTotal_ = addSizes(bytesTotal_, m.size);
+        }
+    }
+    if (!progress(0)) {
+        return UnzCancelled;
+    }
+    for (const Member& m : members_) {
         if (cb_ != nullptr && cb_->service &&
             cb_->service(m.name.c_str(), static_cast<std::uint32_t>(m.name.size())) != 0) {
             return UnzCancelled;
         }
-        switch (processMember(za, m)) {
+        const Outcome outcome = processMember(za, m);
+        if (!isFolderName(m.name)) {
+            bytesDone_ = addSizes(bytesDone_, m.size);
+        }
+        switch (outcome) {
         case Outcome::Done:
+            ++membersWritten_;
+            break;
         case Outcome::Kept:
             break;
         case Outcome::Failed:
@@ -873,6 +903,11 @@ std::int32_t Pass::extractMembers(zip_t* za) {
             break;
         case Outcome::DiskFull:
             return UnzDiskFull;
+        case Outcome::Stopped:
+            return UnzCancelled;
+        }
+        if (!progress(0)) {
+            return UnzCancelled;
         }
     }
     // Folder times last, since writing their files changed them.
@@ -884,6 +919,14 @@ std::int32_t Pass::extractMembers(zip_t* za) {
         return UnzDamaged;
     }
     return failed_ ? UnzMemberFailed : (refused_ ? UnzMemberRefused : UnzOk);
+}
+
+bool Pass::progress(std::uint64_t bytesDone) {
+    if (cb_ == nullptr || !cb_->progress) {
+        return true;
+    }
+    const std::uint64_t done = std::min(addSizes(bytesDone_, bytesDone), bytesTotal_);
+    return cb_->progress(done, bytesTotal_, membersWritten_) == 0;
 }
 
 std::int32_t Pass::run(std::int32_t includeCount, const UnzNameList* includeList,

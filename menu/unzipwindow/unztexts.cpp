@@ -33,6 +33,10 @@ UnzTexts english() {
         QStringLiteral("The archive is damaged: the readable files were extracted, "
                        "the damaged ones left out."),
     };
+    t.stopCaption = QStringLiteral("Stop");
+    t.stopQuestion = QStringLiteral("Stop the extraction? The file being written is removed; "
+                                    "the files already written stay.");
+    t.stoppedLine = QStringLiteral("Extraction stopped. Files written: %1");
     return t;
 }
 
@@ -65,6 +69,10 @@ UnzTexts italian() {
         QStringLiteral("L'archivio è danneggiato: i file leggibili sono stati estratti, "
                        "quelli danneggiati no."),
     };
+    t.stopCaption = QStringLiteral("Ferma");
+    t.stopQuestion = QStringLiteral("Interrompere l'estrazione? Il file in scrittura viene "
+                                    "rimosso; quelli già scritti restano.");
+    t.stoppedLine = QStringLiteral("Estrazione interrotta. File scritti: %1");
     return t;
 }
 

@@ -21,6 +21,9 @@ struct UnzTexts {
     // The line under the summary that says what a failed pass means, by the
     // engine's result code; empty for success and unknown codes.
     QStringList resultLines;
+    QString stopCaption;  // Exit's caption while a run goes on
+    QString stopQuestion; // asked when the window is closed during a run
+    QString stoppedLine;  // under the summary of a stopped run; %1: files written
 
     QString resultLine(int result) const { return resultLines.value(result); }
 };

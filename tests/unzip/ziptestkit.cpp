@@ -250,6 +250,10 @@ UnzCallbacks Recorder::callbacks() {
         serviced.emplace_back(text, length);
         return static_cast<int>(serviced.size()) - 1 == stopAtService ? 1 : 0;
     };
+    cb.progress = [this](std::uint64_t done, std::uint64_t total, std::uint64_t written) {
+        progress.push_back({done, total, written});
+        return stopAtBytes && done >= *stopAtBytes ? 1 : 0;
+    };
     return cb;
 }
 

@@ -150,6 +150,12 @@ struct Recorder {
     std::vector<Listed> listed;
     std::vector<std::string> serviced;
     int stopAtService = -1; // index of the service call that asks to stop
+    struct Progress {
+        std::uint64_t done, total, written;
+    };
+    std::vector<Progress> progress;
+    // The progress callback asks to stop once this many bytes are done.
+    std::optional<std::uint64_t> stopAtBytes;
 
     UnzCallbacks callbacks();
     // The printed text joined into lines.

@@ -230,13 +230,38 @@ private slots:
         QCOMPARE(rig.start(threeMembers(), fresh(QStringLiteral("progress"))), 0);
         QCOMPARE(rig.state.memberTotal, 3.0);
         QCOMPARE(rig.state.printCount, 6.0);
-        // Six print calls; the last one is past 100 and draws nothing new.
-        QCOMPARE(rig.view.percents, (QStringList{u"33"_s, u"50"_s, u"67"_s, u"83"_s, u"100"_s}));
-        QCOMPARE(rig.view.redraws, 5);
-        QCOMPARE(rig.view.widths.size(), 5);
-        QCOMPARE(rig.view.widths[0], static_cast<double>(2985.0f / 100.0f * 33.0f));
-        QCOMPARE(rig.view.widths[4], 2985.0);
+        // By bytes: 10, 30 and 60 of 60; the window is served all along.
+        QCOMPARE(rig.view.percents, (QStringList{u"0"_s, u"17"_s, u"50"_s, u"100"_s}));
+        QCOMPARE(rig.view.redraws, 4);
+        QCOMPARE(rig.view.widths.size(), 4);
+        QCOMPARE(rig.view.widths[1], static_cast<double>(2985.0f / 100.0f * 17.0f));
+        QCOMPARE(rig.view.widths[3], 2985.0);
+        QVERIFY(rig.view.serves >= 6);
         QVERIFY(rig.view.log.isEmpty()); // no error collapse
+    }
+
+    void stopWithinAMemberRemovesIt() {
+        const QString zip = fresh(QStringLiteral("stop")) + QStringLiteral(".zip");
+        QByteArray big(3 << 20, 0);
+        for (qsizetype i = 0; i < big.size(); ++i) {
+            big[i] = static_cast<char>((i * 7919) >> 3);
+        }
+        QVERIFY(writeZip(zip, {Entry::file("a.txt", "first"), Entry::file("big.bin", big),
+                               Entry::file("c.txt", "last")}));
+        Rig rig(u"IT");
+        // The user presses Stop once the bar has moved into the large member.
+        rig.view.onServe = [&] {
+            if (!rig.view.percents.isEmpty() && rig.view.percents.last().toInt() > 0) {
+                rig.binding.requestStop();
+            }
+        };
+        const QString dir = fresh(QStringLiteral("stop"));
+        QCOMPARE(rig.start(zip, dir), std::int32_t{UnzCancelled});
+        QCOMPARE(tree(dir), QStringList{u"a.txt"_s});
+        QVERIFY(rig.prompts.asked().isEmpty()); // no error box
+        QVERIFY(rig.view.log.isEmpty());        // nor a collapse
+        QVERIFY(
+            rig.view.output.endsWith(kRule + u"\r\nEstrazione interrotta. File scritti: 1\r\n"_s));
     }
 
     void progressPastTheEndStaysFull() {
