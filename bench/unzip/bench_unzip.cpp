@@ -123,6 +123,15 @@ double ownPeakMiB() {
     return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
+// Processor time of this process so far (user and system), which the other
+// work on a shared machine does not stretch as it stretches the wall clock.
+double ownCpuSeconds() {
+    struct rusage usage {};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
 double seconds(std::chrono::steady_clock::duration d) {
     return std::chrono::duration<double>(d).count();
 }
@@ -201,12 +210,12 @@ double runStart(VBUnzFrm& window, const fs::path& zip, const fs::path& dir) {
 // the kernel reports it counts the memory of the process it was started
 // from, so unzip must come from a small one to show its own. The peak is
 // -1 without GNU time.
-double runUnzip(const fs::path& zip, const fs::path& dir, const fs::path& note,
-                double& peakMiB) {
+double runUnzip(const fs::path& zip, const fs::path& dir, const fs::path& note, double& peakMiB,
+                double& cpu) {
     const bool measured = ::access("/usr/bin/time", X_OK) == 0;
     std::vector<std::string> args;
     if (measured) {
-        args = {"/usr/bin/time", "-f", "%M", "-o", note.string()};
+        args = {"/usr/bin/time", "-f", "%M %U %S", "-o", note.string()};
     }
     for (const std::string& a : {std::string("unzip"), std::string("-o"), std::string("-q"),
                                  zip.string(), std::string("-d"), dir.string()}) {
@@ -227,10 +236,14 @@ double runUnzip(const fs::path& zip, const fs::path& dir, const fs::path& note,
     }
     const auto t1 = std::chrono::steady_clock::now();
     peakMiB = -1;
+    cpu = -1;
     if (FILE* f = measured ? std::fopen(note.c_str(), "r") : nullptr) {
         long kib = 0;
-        if (std::fscanf(f, "%ld", &kib) == 1) {
+        double user = 0;
+        double system = 0;
+        if (std::fscanf(f, "%ld %lf %lf", &kib, &user, &system) == 3) {
             peakMiB = static_cast<double>(kib) / 1024.0;
+            cpu = user + system;
         }
         std::fclose(f);
     }
@@ -242,15 +255,20 @@ struct Figures {
     double best = 1e9;
     double worst = 0;
     double peakMiB = -1;
-    void add(double t, double peak) {
+    double bestCpu = 1e9;
+    void add(double t, double peak, double cpu) {
         if (t >= 0) {
             best = std::min(best, t);
             worst = std::max(worst, t);
         }
         peakMiB = std::max(peakMiB, peak);
+        if (cpu >= 0) {
+            bestCpu = std::min(bestCpu, cpu);
+        }
     }
     void print(const char* label) const {
-        std::printf("  %-24s: %8.3f s  (rounds %.3f-%.3f s)", label, best, best, worst);
+        std::printf("  %-24s: %8.3f s  (rounds %.3f-%.3f s)  cpu %6.3f s", label, best, best, worst,
+                    bestCpu < 1e9 ? bestCpu : -1.0);
         if (peakMiB >= 0) {
             std::printf("  peak %6.1f MiB\n", peakMiB);
         } else {
@@ -271,19 +289,23 @@ void compare(const char* title, int rounds, VBUnzFrm& window, const fs::path& zi
         // Each run starts with the earlier runs' data written back.
         ::sync();
         resetOwnPeak();
+        double cpu0 = ownCpuSeconds();
         last = runEngine(window, zip, work / ("engine-" + n));
         const double enginePeak = ownPeakMiB();
-        engine.add(last.extraction, enginePeak);
-        listing.add(last.listing, enginePeak);
+        engine.add(last.extraction, enginePeak, ownCpuSeconds() - cpu0);
+        listing.add(last.listing, enginePeak, -1);
         ::sync();
         resetOwnPeak();
+        cpu0 = ownCpuSeconds();
         const double t = runStart(window, zip, work / ("start-" + n));
-        start.add(t, ownPeakMiB());
+        start.add(t, ownPeakMiB(), ownCpuSeconds() - cpu0);
         if (haveUnzip) {
             ::sync();
             double peak = 0;
-            const double taken = runUnzip(zip, work / ("unzip-" + n), work / "unzip-peak", peak);
-            unzip.add(taken, peak);
+            double cpu = 0;
+            const double taken =
+                runUnzip(zip, work / ("unzip-" + n), work / "unzip-peak", peak, cpu);
+            unzip.add(taken, peak, cpu);
         }
         ::sync();
         for (const char* tool : {"engine-", "start-", "unzip-"}) {
@@ -301,6 +323,8 @@ void compare(const char* title, int rounds, VBUnzFrm& window, const fs::path& zi
         std::printf("  ratio extraction / unzip: %8.3f\n", engine.best / unzip.best);
         std::printf("  ratio Start / unzip     : %8.3f\n", start.best / unzip.best);
         std::printf("  ratio Start / extraction: %8.3f\n", start.best / engine.best);
+        std::printf("  cpu ratios: extraction / unzip %.3f, Start / extraction %.3f\n",
+                    engine.bestCpu / unzip.bestCpu, start.bestCpu / engine.bestCpu);
     } else {
         std::printf("  unzip not installed\n");
     }
