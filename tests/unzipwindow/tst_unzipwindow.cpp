@@ -99,6 +99,18 @@ private:
         return ok ? zip : QString();
     }
 
+    // a.txt, then s.txt behind the password "pw": the user acts while the
+    // password is asked for.
+    QString passwordArchive(const QString& what, bool withLast = false) {
+        const QString zip = fresh(what) + u".zip"_s;
+        std::vector<Entry> entries{Entry::file("a.txt", "a"),
+                                   Entry::file("s.txt", "s").encrypted(ZIP_EM_AES_128, "pw")};
+        if (withLast) {
+            entries.push_back(Entry::file("c.txt", "c"));
+        }
+        return writeZip(zip, entries) ? zip : QString();
+    }
+
     template <typename W>
     static W* child(VBUnzFrm& w, const char* name) {
         W* found = w.findChild<W*>(QString::fromLatin1(name));
@@ -267,11 +279,8 @@ private slots:
         ProbingPrompts prompts;
         VBUnzFrm w(VBUnzFrm::unzTexts(u"EN"), prompts);
         prompts.window = &w;
-        const QString zip = fresh(u"aside"_s) + u".zip"_s;
-        QVERIFY(writeZip(zip, {Entry::file("a.txt", "a"),
-                               Entry::file("s.txt", "s").encrypted(ZIP_EM_AES_128, "pw")}));
         const QString dir = fresh(u"aside"_s) + u"/"_s;
-        w.openFor(zip, dir);
+        w.openFor(passwordArchive(u"aside"_s), dir);
         prompts.script.expectInputBox(u"pw"_s);
         click(w, "Command1");
         QCOMPARE(readFile(dir + u"s.txt"_s), QByteArray("s"));
@@ -300,11 +309,8 @@ private slots:
         ProbingPrompts prompts;
         VBUnzFrm w(VBUnzFrm::unzTexts(u"EN"), prompts);
         prompts.window = &w;
-        const QString zip = fresh(u"guard"_s) + u".zip"_s;
-        QVERIFY(writeZip(zip, {Entry::file("a.txt", "a"),
-                               Entry::file("s.txt", "s").encrypted(ZIP_EM_AES_128, "pw")}));
         const QString dir = fresh(u"guard"_s) + u"/"_s;
-        w.openFor(zip, dir);
+        w.openFor(passwordArchive(u"guard"_s), dir);
         auto* start = child<QPushButton>(w, "Command1");
         bool startEnabled = true;
         QString exitCaption;
@@ -331,16 +337,6 @@ private slots:
         QCOMPARE(readFile(dir + u"s.txt"_s), QByteArray("s"));
     }
 
-    // a.txt, then s.txt behind a password (the user acts while it is asked
-    // for), then c.txt.
-    QString stopArchive() {
-        const QString zip = fresh(u"stop"_s) + u".zip"_s;
-        const bool ok = writeZip(zip, {Entry::file("a.txt", "a"),
-                                       Entry::file("s.txt", "s").encrypted(ZIP_EM_AES_128, "pw"),
-                                       Entry::file("c.txt", "c")});
-        return ok ? zip : QString();
-    }
-
     void stopEndsTheRunAfterTheCurrentMember_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("caption");
@@ -356,7 +352,7 @@ private slots:
         VBUnzFrm w(VBUnzFrm::unzTexts(language), prompts);
         prompts.window = &w;
         const QString dir = fresh(u"stop"_s) + u"/"_s;
-        w.openFor(stopArchive(), dir);
+        w.openFor(passwordArchive(u"stop"_s, true), dir);
         prompts.whileOpen = [&] {
             QCOMPARE(child<QPushButton>(w, "QuitVBUnz")->text(), caption);
             click(w, "QuitVBUnz");
@@ -384,7 +380,7 @@ private slots:
         VBUnzFrm w(VBUnzFrm::unzTexts(u"EN"), prompts);
         prompts.window = &w;
         QString dir = fresh(u"close"_s) + u"/"_s;
-        w.openFor(stopArchive(), dir);
+        w.openFor(passwordArchive(u"stop"_s, true), dir);
         // Answered No: the run goes on to the end.
         bool closed = false;
         prompts.whileOpen = [&] {
