@@ -43,8 +43,13 @@ public:
 
     // The text entered, or nothing when cancelled.
     virtual std::optional<QString> inputBox(const QString& prompt, const QString& title,
-                                            const QString& defaultText,
-                                            Echo echo = Echo::Normal) = 0;
+                                            const QString& defaultText) = 0;
+
+    // An input box that shows what is typed as dots, for passwords. The
+    // default asks through inputBox, for doubles that show nothing.
+    virtual std::optional<QString> passwordBox(const QString& prompt, const QString& title) {
+        return inputBox(prompt, title, QString());
+    }
 
     // The full path chosen, or nothing when cancelled. The open dialog accepts
     // a typed name of a file that does not exist; the save dialog does not ask

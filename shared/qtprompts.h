@@ -16,7 +16,8 @@ public:
     Answer messageBox(const QString& text, const QString& title, Buttons buttons, Icon icon,
                       Answer defaultButton) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& title,
-                                    const QString& defaultText, Echo echo = Echo::Normal) override;
+                                    const QString& defaultText) override;
+    std::optional<QString> passwordBox(const QString& prompt, const QString& title) override;
     std::optional<QString> openFileDialog(const FileDialogRequest& request) override;
     std::optional<QString> saveFileDialog(const FileDialogRequest& request) override;
     std::optional<QColor> colourDialog(const QColor& initial,

@@ -154,7 +154,7 @@ public:
         std::fprintf(stderr, "unexpected question: %s\n", qPrintable(text));
         return Answer::Cancel;
     }
-    std::optional<QString> inputBox(const QString&, const QString&, const QString&, Echo) override {
+    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override {
         ++asked;
         return std::nullopt;
     }

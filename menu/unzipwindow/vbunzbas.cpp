@@ -223,8 +223,7 @@ std::int32_t VBUnzBas::UnzPassword(char* buffer, std::int32_t bufferSize, const 
         return UnzPasswordNone;
     }
     const std::optional<QString> answer =
-        prompts_.inputBox(QStringLiteral("Please Enter The Password!"), QString(), QString(),
-                          Prompts::Echo::Password);
+        prompts_.passwordBox(QStringLiteral("Please Enter The Password!"), QString());
     if (!answer || answer->isEmpty()) {
         state_.passwordRefused = 1;
         return UnzPasswordNone;

@@ -46,9 +46,13 @@ public:
         return script.messageBox(text, title, buttons, icon, defaultButton);
     }
     std::optional<QString> inputBox(const QString& prompt, const QString& title,
-                                    const QString& defaultText, Echo echo) override {
+                                    const QString& defaultText) override {
         note();
-        return script.inputBox(prompt, title, defaultText, echo);
+        return script.inputBox(prompt, title, defaultText);
+    }
+    std::optional<QString> passwordBox(const QString& prompt, const QString& title) override {
+        note();
+        return script.passwordBox(prompt, title);
     }
     std::optional<QString> openFileDialog(const FileDialogRequest& r) override {
         return script.openFileDialog(r);
