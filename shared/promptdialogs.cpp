@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 
 namespace promptdialogs {
 
@@ -88,6 +90,16 @@ void setUp(QMessageBox& box, const QString& text, const QString& title, Prompts:
         box.setEscapeButton(list.first());
     else
         box.setEscapeButton(static_cast<QAbstractButton*>(nullptr));
+}
+
+void setUp(QInputDialog& dialog, const QString& prompt, const QString& title,
+           const QString& defaultText, Prompts::Echo echo) {
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setLabelText(prompt);
+    dialog.setWindowTitle(title);
+    dialog.setTextValue(defaultText);
+    dialog.setTextEchoMode(echo == Prompts::Echo::Password ? QLineEdit::Password
+                                                           : QLineEdit::Normal);
 }
 
 Prompts::Answer answerFor(QMessageBox::StandardButton clicked) {

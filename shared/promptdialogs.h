@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 class QFileDialog;
+class QInputDialog;
 
 // How QtPrompts sets up its Qt dialogs, apart from showing them, so that the
 // set-up can be checked without a modal dialog on screen.
@@ -20,6 +21,9 @@ Prompts::Answer answerFor(QMessageBox::StandardButton clicked);
 // "Bitmaps (*.bmp)" with "*.bmp;*.dib" becomes "Bitmaps (*.bmp) (*.bmp *.dib)",
 // the form QFileDialog reads its patterns from.
 QString nameFilter(const Prompts::FileFilter& filter);
+
+void setUp(QInputDialog& dialog, const QString& prompt, const QString& title,
+           const QString& defaultText, Prompts::Echo echo);
 
 enum class FileDialogKind { Open, Save };
 void setUp(QFileDialog& dialog, const Prompts::FileDialogRequest& request, FileDialogKind kind);

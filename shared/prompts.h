@@ -14,6 +14,8 @@ public:
     enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, AbortRetryIgnore };
     enum class Icon { None, Critical, Question, Exclamation, Information };
     enum class Answer { Ok, Cancel, Yes, No, Retry, Abort, Ignore };
+    // How the input box shows what is typed: as it is, or as dots (passwords).
+    enum class Echo { Normal, Password };
 
     // One entry of a file dialog's type list: "Bitmaps (*.bmp)" with "*.bmp",
     // or several patterns separated by ";" as in "*.ico;*.cur".
@@ -42,6 +44,12 @@ public:
     // The text entered, or nothing when cancelled.
     virtual std::optional<QString> inputBox(const QString& prompt, const QString& title,
                                             const QString& defaultText) = 0;
+
+    // An input box that shows what is typed as dots, for passwords. The
+    // default asks through inputBox, for doubles that show nothing.
+    virtual std::optional<QString> passwordBox(const QString& prompt, const QString& title) {
+        return inputBox(prompt, title, QString());
+    }
 
     // The full path chosen, or nothing when cancelled. The open dialog accepts
     // a typed name of a file that does not exist; the save dialog does not ask

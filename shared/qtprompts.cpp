@@ -25,16 +25,26 @@ Prompts::Answer QtPrompts::messageBox(const QString& text, const QString& title,
     return promptdialogs::answerFor(static_cast<QMessageBox::StandardButton>(box.exec()));
 }
 
-std::optional<QString> QtPrompts::inputBox(const QString& prompt, const QString& title,
-                                           const QString& defaultText) {
-    QInputDialog dialog(owner());
-    dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setLabelText(prompt);
-    dialog.setWindowTitle(title);
-    dialog.setTextValue(defaultText);
+namespace {
+
+std::optional<QString> runInputBox(QWidget* owner, const QString& prompt, const QString& title,
+                                   const QString& defaultText, Prompts::Echo echo) {
+    QInputDialog dialog(owner);
+    promptdialogs::setUp(dialog, prompt, title, defaultText, echo);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
+}
+
+} // namespace
+
+std::optional<QString> QtPrompts::inputBox(const QString& prompt, const QString& title,
+                                           const QString& defaultText) {
+    return runInputBox(owner(), prompt, title, defaultText, Echo::Normal);
+}
+
+std::optional<QString> QtPrompts::passwordBox(const QString& prompt, const QString& title) {
+    return runInputBox(owner(), prompt, title, QString(), Echo::Password);
 }
 
 namespace {

@@ -18,6 +18,7 @@ public:
                       Answer defaultButton) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& title,
                                     const QString& defaultText) override;
+    std::optional<QString> passwordBox(const QString& prompt, const QString& title) override;
     std::optional<QString> openFileDialog(const FileDialogRequest& request) override;
     std::optional<QString> saveFileDialog(const FileDialogRequest& request) override;
     std::optional<QColor> colourDialog(const QColor& initial,

@@ -1,6 +1,8 @@
 #include "unzengine.h"
 
+#include "unzcentral.h"
 #include "unzpaths.h"
+#include "unzspliced.h"
 
 #include <zip.h>
 
@@ -129,6 +131,10 @@ int writeAll(int fd, const char* data, std::size_t size) {
     return 0;
 }
 
+bool isFolderName(const std::string& name) {
+    return !name.empty() && name.back() == '/';
+}
+
 struct Member {
     zip_uint64_t index = 0;
     std::string name;
@@ -230,7 +236,7 @@ ZipPtr openInMemory(const char* data, std::uint64_t size, int& error) {
 }
 
 // How a member ended.
-enum class Outcome { Done, Kept, Failed, Refused, DiskFull };
+enum class Outcome { Done, Kept, Failed, Refused, DiskFull, Stopped };
 
 // One call of Wiz_SingleEntryUnzip.
 class Pass {
@@ -256,6 +262,16 @@ private:
     void listMembers();
     std::int32_t extractMembers(zip_t* za);
 
+    // The stored directory, read by the engine itself.
+    std::optional<unz::CentralDirectory> readDirectory(std::uint64_t size);
+    unz::ReadAt reader() const;
+    // The archive through a directory of its trustworthy entries only; the
+    // others are reported.
+    ZipPtr openTrusted(const unz::CentralDirectory& directory, std::uint64_t size, int& error);
+
+    // Tells the caller how far the pass has come; false when it asks to stop.
+    bool progress(std::uint64_t bytesDone);
+
     Outcome processMember(zip_t* za, const Member& m);
     Outcome processFolder(const Member& m, const std::vector<std::string>& parts);
     // Opens member data, asking for a password when it is encrypted.
@@ -273,6 +289,9 @@ private:
     std::vector<Member> members_;
     // The archive's bytes when it is read into memory; outlives the zip_t.
     std::unique_ptr<char[]> archiveData_;
+    std::uint64_t archiveSize_ = 0;
+    // The archive file when it is not in memory, for the engine's own reads.
+    Fd archiveFd_;
     std::string root_;
     Fd rootFd_;
     // Open folders below the root by their path ("a/b/"), so that members
@@ -289,6 +308,12 @@ private:
     std::vector<FolderTime> folderTimes_;
     bool failed_ = false;
     bool refused_ = false;
+    bool damaged_ = false;
+    // Progress: declared bytes of the members finished, of all selected
+    // members, and the members written.
+    std::uint64_t bytesDone_ = 0;
+    std::uint64_t bytesTotal_ = 0;
+    std::uint64_t membersWritten_ = 0;
     unsigned tempSeed_ = std::random_device{}() % 1000000u;
     long pid_ = static_cast<long>(::getpid());
     unsigned tempCounter_ = 0;
@@ -609,6 +634,10 @@ Outcome Pass::copyData(zip_file_t* zf, const Member& m, int fd, std::string& rea
                 return isDiskFullError(err) ? Outcome::DiskFull : Outcome::Failed;
             }
         }
+        if (!progress(total)) {
+            reason = "stopped";
+            return Outcome::Stopped;
+        }
     }
     if (pendingCr) {
         if (opt_.writeToStdout != 0) {
@@ -844,12 +873,26 @@ std::int32_t Pass::extractMembers(zip_t* za) {
         translated_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
     }
     for (const Member& m : members_) {
+        if (!isFolderName(m.name)) {
+            bytesTotal_ = addSizes(bytesTotal_, m.size);
+        }
+    }
+    if (!progress(0)) {
+        return UnzCancelled;
+    }
+    for (const Member& m : members_) {
         if (cb_ != nullptr && cb_->service &&
             cb_->service(m.name.c_str(), static_cast<std::uint32_t>(m.name.size())) != 0) {
             return UnzCancelled;
         }
-        switch (processMember(za, m)) {
+        const Outcome outcome = processMember(za, m);
+        if (!isFolderName(m.name)) {
+            bytesDone_ = addSizes(bytesDone_, m.size);
+        }
+        switch (outcome) {
         case Outcome::Done:
+            ++membersWritten_;
+            break;
         case Outcome::Kept:
             break;
         case Outcome::Failed:
@@ -860,6 +903,11 @@ std::int32_t Pass::extractMembers(zip_t* za) {
             break;
         case Outcome::DiskFull:
             return UnzDiskFull;
+        case Outcome::Stopped:
+            return UnzCancelled;
+        }
+        if (!progress(0)) {
+            return UnzCancelled;
         }
     }
     // Folder times last, since writing their files changed them.
@@ -867,7 +915,18 @@ std::int32_t Pass::extractMembers(zip_t* za) {
         const struct timespec times[2] = {{0, UTIME_NOW}, {it->mtime, 0}};
         ::utimensat(rootFd_.get(), it->path.c_str(), times, AT_SYMLINK_NOFOLLOW);
     }
+    if (damaged_) {
+        return UnzDamaged;
+    }
     return failed_ ? UnzMemberFailed : (refused_ ? UnzMemberRefused : UnzOk);
+}
+
+bool Pass::progress(std::uint64_t bytesDone) {
+    if (cb_ == nullptr || !cb_->progress) {
+        return true;
+    }
+    const std::uint64_t done = std::min(addSizes(bytesDone_, bytesDone), bytesTotal_);
+    return cb_->progress(done, bytesTotal_, membersWritten_) == 0;
 }
 
 std::int32_t Pass::run(std::int32_t includeCount, const UnzNameList* includeList,
@@ -884,10 +943,12 @@ std::int32_t Pass::run(std::int32_t includeCount, const UnzNameList* includeList
         problemLine("      error: " + unz::printableName(opt_.zipFileName), "archive not found");
         return UnzArchiveMissing;
     }
+    const std::string shownArchive = unz::printableName(opt_.zipFileName);
     int error = 0;
     ZipPtr za;
+    const auto size = static_cast<std::uint64_t>(st.st_size);
+    archiveSize_ = size;
     if (S_ISREG(st.st_mode) && st.st_size > 0) {
-        const auto size = static_cast<std::uint64_t>(st.st_size);
         // An extraction pass reads the whole archive anyway; read in one go,
         // libzip's many small reads and seeks become memory accesses.
         if (opt_.listOnly == 0 && size <= kInMemoryArchiveLimit &&
@@ -897,15 +958,41 @@ std::int32_t Pass::run(std::int32_t includeCount, const UnzNameList* includeList
             za.reset(zip_open(opt_.zipFileName, ZIP_RDONLY, &error));
         }
     }
+    std::optional<unz::CentralDirectory> directory;
+    if (!za && error == ZIP_ER_INCONS) {
+        // One bad entry makes libzip refuse the whole archive; the others
+        // are read through a directory of the entries that can be trusted.
+        directory = readDirectory(size);
+        if (directory) {
+            za = openTrusted(*directory, size, error);
+            if (!za) {
+                problemLine("      error: " + shownArchive, "damaged zip archive");
+                return UnzDamaged;
+            }
+        }
+    }
     if (!za) {
         const bool unreadable = error == ZIP_ER_OPEN || error == ZIP_ER_READ;
-        problemLine("      error: " + unz::printableName(opt_.zipFileName),
+        problemLine("      error: " + shownArchive,
                     unreadable ? "archive cannot be opened" : "not a zip archive");
         return unreadable ? UnzArchiveMissing : UnzNotAZip;
     }
     if (!readMembers(za.get(), includeCount, includeList, excludeCount, excludeList)) {
-        problemLine("      error: " + unz::printableName(opt_.zipFileName), zip_strerror(za.get()));
+        problemLine("      error: " + shownArchive, zip_strerror(za.get()));
         return UnzNotAZip;
+    }
+    if (opt_.listOnly == 0) {
+        // Entries that share their data would write the same bytes again and
+        // again: refused before anything is written, as Info-ZIP unzip does.
+        if (!directory) {
+            directory = readDirectory(size);
+        }
+        const std::string overlap = directory ? unz::overlapRefusal(*directory) : std::string();
+        if (!overlap.empty()) {
+            writeTotals(za.get());
+            problemLine("      error: " + shownArchive, overlap);
+            return UnzArchiveRefused;
+        }
     }
     writeTotals(za.get());
 
@@ -922,9 +1009,70 @@ std::int32_t Pass::run(std::int32_t includeCount, const UnzNameList* includeList
     }
     if (opt_.listOnly != 0) {
         listMembers();
-        return UnzOk;
+        return damaged_ ? UnzDamaged : UnzOk;
     }
     return extractMembers(za.get());
+}
+
+std::optional<unz::CentralDirectory> Pass::readDirectory(std::uint64_t size) {
+    if (!archiveData_ && !archiveFd_) {
+        archiveFd_.reset(::open(opt_.zipFileName, O_RDONLY | O_CLOEXEC));
+    }
+    return unz::readCentralDirectory(reader(), size);
+}
+
+unz::ReadAt Pass::reader() const {
+    if (archiveData_) {
+        return [data = archiveData_.get(), size = archiveSize_](std::uint64_t offset, void* out,
+                                                                std::size_t length) {
+            if (offset > size || length > size - offset) {
+                return false;
+            }
+            std::memcpy(out, data + offset, length);
+            return true;
+        };
+    }
+    return [fd = archiveFd_.get()](std::uint64_t offset, void* out, std::size_t length) {
+        auto* to = static_cast<char*>(out);
+        while (length > 0) {
+            const ssize_t n = ::pread(fd, to, length, static_cast<off_t>(offset));
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n <= 0) {
+                return false;
+            }
+            to += n;
+            offset += static_cast<std::uint64_t>(n);
+            length -= static_cast<std::size_t>(n);
+        }
+        return true;
+    };
+}
+
+ZipPtr Pass::openTrusted(const unz::CentralDirectory& directory, std::uint64_t size, int& error) {
+    damaged_ = true;
+    if (directory.declaredCount != directory.entries.size()) {
+        problemLine("    damaged: " + unz::printableName(opt_.zipFileName),
+                    "the end record declares " + std::to_string(directory.declaredCount) +
+                        " entries, the directory holds " +
+                        std::to_string(directory.entries.size()));
+    }
+    std::vector<unz::CentralEntry> kept;
+    for (const unz::CentralEntry& e : directory.entries) {
+        const std::string fault = unz::entryFault(e);
+        if (fault.empty()) {
+            kept.push_back(e);
+        } else {
+            problemLine("    damaged: " + unz::printableName(e.name), fault);
+            failed_ = true;
+        }
+    }
+    if (directory.offset > size) {
+        return nullptr;
+    }
+    return ZipPtr(unz::openSpliced(reader(), directory.offset,
+                                   unz::rebuiltDirectory(directory, kept), error));
 }
 
 } // namespace

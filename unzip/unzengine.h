@@ -102,6 +102,16 @@ using UnzListEntryFn =
 // extraction or test pass. Result 0 goes on; any other value stops the pass.
 using UnzServiceFn = std::function<std::int32_t(const char* text, std::uint32_t length)>;
 
+// How far an extraction or test pass has come: bytesDone of bytesTotal, the
+// declared sizes of the selected members (bytesTotal is the same in every
+// call of a pass), and membersWritten, the files and folders written so far.
+// Called once before the first member, after each piece of data written (at
+// most 1 MiB apart) and after each member. Result 0 goes on; any other value
+// stops the pass at once: the member being written is removed, the members
+// finished before stay, and the pass returns UnzCancelled.
+using UnzProgressFn = std::function<std::int32_t(std::uint64_t bytesDone, std::uint64_t bytesTotal,
+                                                 std::uint64_t membersWritten)>;
+
 // The record of callbacks and totals. Empty callbacks are simply not called
 // (an empty UnzReplace keeps existing files, an empty UnzPassword gives no
 // password). Fields 7 to 11 are written by every call of Wiz_SingleEntryUnzip
@@ -126,6 +136,8 @@ struct UnzCallbacks {
     std::uint64_t numMembers = 0;
     // 11. Length of the archive comment in bytes; 0 when there is none.
     std::uint16_t commentLength = 0;
+    // 12. Progress of extraction and test passes; may be empty.
+    UnzProgressFn progress;
 };
 
 // One group of version numbers in UnzVersion.

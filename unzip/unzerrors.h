@@ -7,7 +7,8 @@
 // from an error box can be looked up here.
 //
 // When several problems occur in one pass the result is the first of these
-// that applies: UnzCancelled, UnzDiskFull, UnzMemberFailed, UnzMemberRefused.
+// that applies: UnzCancelled, UnzDiskFull, UnzDamaged, UnzMemberFailed,
+// UnzMemberRefused.
 enum UnzResult : std::int32_t {
     UnzOk = 0,
     // At least one member could not be extracted: corrupt data or CRC, wrong
@@ -32,6 +33,15 @@ enum UnzResult : std::int32_t {
     UnzCancelled = 7,
     // The include list matched no member of the archive.
     UnzNoMatch = 8,
+    // The archive was refused whole, before anything was written: several
+    // entries point into the same data, so that a small archive would fill
+    // the disk (the overlapping-entries zip bomb).
+    UnzArchiveRefused = 9,
+    // The archive's directory is damaged: its end record declares another
+    // number of entries than it holds, or an entry cannot be read (a name
+    // flagged as UTF-8 that is not). The members that could still be read
+    // were extracted; the others were reported, one line each.
+    UnzDamaged = 10,
 };
 
 // Answers of UnzReplace.

@@ -2,12 +2,17 @@
 // (UnzRun, every callback on, the bar drawn offscreen), next to Info-ZIP's
 // "unzip -o -q" when that program is installed.
 //
-// Two archives are generated in a temporary folder: 2,000 small files in
-// twenty folders, and five files of 40 MiB. In each round (nine for the small
-// files, five for the large) each archive is extracted into fresh folders by
-// the binding's two passes, by the window's Start button and by unzip; the
-// best time of each counts. The folders are removed only at the end, so that
-// no run pays for the deletions of another.
+// Three archives are generated in a temporary folder: 2,000 small files in
+// twenty folders, five files of 40 MiB, and one member of 700 MiB of mixed
+// data (text, random bytes, zeros). In each round (nine for the small files,
+// five for the large, two for the 700 MiB member) each archive is extracted
+// into fresh folders by the binding's two passes, by the window's Start
+// button and by unzip; the best time of each counts, with the range of all
+// rounds beside it, and the peak memory of each tool. A round's folders are
+// removed before the next round, after a sync, so that no run pays for
+// another's deletions.
+//
+// Arguments choose the archives: "small", "large", "huge" (all by default).
 
 #include "prompts.h"
 #include "unzengine.h"
@@ -20,16 +25,23 @@
 #include <QPushButton>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
 
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+extern char** environ;
 
 namespace fs = std::filesystem;
 
@@ -80,6 +92,44 @@ bool writeArchive(const fs::path& zip,
         return false;
     }
     return true;
+}
+
+// Peak resident memory of this process since the last reset, in MiB. The
+// kernel's high-water mark is reset through clear_refs, so that each run
+// shows its own peak; where that is not possible it is getrusage's peak of
+// the whole process so far.
+void resetOwnPeak() {
+    if (FILE* f = std::fopen("/proc/self/clear_refs", "w")) {
+        std::fputs("5", f);
+        std::fclose(f);
+    }
+}
+double ownPeakMiB() {
+    if (FILE* f = std::fopen("/proc/self/status", "r")) {
+        char line[256];
+        long kib = -1;
+        while (std::fgets(line, sizeof line, f) != nullptr) {
+            if (std::sscanf(line, "VmHWM: %ld kB", &kib) == 1) {
+                break;
+            }
+        }
+        std::fclose(f);
+        if (kib >= 0) {
+            return static_cast<double>(kib) / 1024.0;
+        }
+    }
+    struct rusage usage {};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+// Processor time of this process so far (user and system), which the other
+// work on a shared machine does not stretch as it stretches the wall clock.
+double ownCpuSeconds() {
+    struct rusage usage {};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
 double seconds(std::chrono::steady_clock::duration d) {
@@ -156,53 +206,173 @@ double runStart(VBUnzFrm& window, const fs::path& zip, const fs::path& dir) {
     return seconds(std::chrono::steady_clock::now() - t0);
 }
 
-double runUnzip(const fs::path& zip, const fs::path& dir) {
-    const std::string command = "unzip -o -q '" + zip.string() + "' -d '" + dir.string() + "'";
+// unzip started by GNU time where it is installed: a child's peak memory as
+// the kernel reports it counts the memory of the process it was started
+// from, so unzip must come from a small one to show its own. The peak is
+// -1 without GNU time.
+double runUnzip(const fs::path& zip, const fs::path& dir, const fs::path& note, double& peakMiB,
+                double& cpu) {
+    const bool measured = ::access("/usr/bin/time", X_OK) == 0;
+    std::vector<std::string> args;
+    if (measured) {
+        args = {"/usr/bin/time", "-f", "%M %U %S", "-o", note.string()};
+    }
+    for (const std::string& a : {std::string("unzip"), std::string("-o"), std::string("-q"),
+                                 zip.string(), std::string("-d"), dir.string()}) {
+        args.push_back(a);
+    }
+    std::vector<char*> argv;
+    for (std::string& a : args) {
+        argv.push_back(a.data());
+    }
+    argv.push_back(nullptr);
     const auto t0 = std::chrono::steady_clock::now();
-    const int status = std::system(command.c_str());
+    pid_t pid = 0;
+    if (::posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
+        return -1.0;
+    }
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+    }
     const auto t1 = std::chrono::steady_clock::now();
-    return status == 0 ? seconds(t1 - t0) : -1.0;
+    peakMiB = -1;
+    cpu = -1;
+    if (FILE* f = measured ? std::fopen(note.c_str(), "r") : nullptr) {
+        long kib = 0;
+        double user = 0;
+        double system = 0;
+        if (std::fscanf(f, "%ld %lf %lf", &kib, &user, &system) == 3) {
+            peakMiB = static_cast<double>(kib) / 1024.0;
+            cpu = user + system;
+        }
+        std::fclose(f);
+    }
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? seconds(t1 - t0) : -1.0;
 }
+
+// Best and worst of the rounds, and the largest peak memory.
+struct Figures {
+    double best = 1e9;
+    double worst = 0;
+    double peakMiB = -1;
+    double bestCpu = 1e9;
+    void add(double t, double peak, double cpu) {
+        if (t >= 0) {
+            best = std::min(best, t);
+            worst = std::max(worst, t);
+        }
+        peakMiB = std::max(peakMiB, peak);
+        if (cpu >= 0) {
+            bestCpu = std::min(bestCpu, cpu);
+        }
+    }
+    void print(const char* label) const {
+        std::printf("  %-24s: %8.3f s  (rounds %.3f-%.3f s)  cpu %6.3f s", label, best, best, worst,
+                    bestCpu < 1e9 ? bestCpu : -1.0);
+        if (peakMiB >= 0) {
+            std::printf("  peak %6.1f MiB\n", peakMiB);
+        } else {
+            std::printf("  peak n/a (no /usr/bin/time)\n");
+        }
+    }
+};
 
 void compare(const char* title, int rounds, VBUnzFrm& window, const fs::path& zip,
              const fs::path& work, bool haveUnzip) {
-    double bestEngine = 1e9;
-    double bestListing = 1e9;
-    double bestStart = 1e9;
-    double bestUnzip = 1e9;
+    Figures engine;
+    Figures listing;
+    Figures start;
+    Figures unzip;
     EngineRun last;
     for (int round = 0; round < rounds; ++round) {
         const std::string n = std::to_string(round);
-        // Each run starts with the earlier runs' files on disk, so that none
-        // pays for writing back another's.
+        // Each run starts with the earlier runs' data written back.
         ::sync();
+        resetOwnPeak();
+        double cpu0 = ownCpuSeconds();
         last = runEngine(window, zip, work / ("engine-" + n));
-        bestEngine = std::min(bestEngine, last.extraction);
-        bestListing = std::min(bestListing, last.listing);
+        const double enginePeak = ownPeakMiB();
+        engine.add(last.extraction, enginePeak, ownCpuSeconds() - cpu0);
+        listing.add(last.listing, enginePeak, -1);
         ::sync();
-        bestStart = std::min(bestStart, runStart(window, zip, work / ("start-" + n)));
+        resetOwnPeak();
+        cpu0 = ownCpuSeconds();
+        const double t = runStart(window, zip, work / ("start-" + n));
+        start.add(t, ownPeakMiB(), ownCpuSeconds() - cpu0);
         if (haveUnzip) {
             ::sync();
-            const double t = runUnzip(zip, work / ("unzip-" + n));
-            if (t >= 0) {
-                bestUnzip = std::min(bestUnzip, t);
-            }
+            double peak = 0;
+            double cpu = 0;
+            const double taken =
+                runUnzip(zip, work / ("unzip-" + n), work / "unzip-peak", peak, cpu);
+            unzip.add(taken, peak, cpu);
+        }
+        ::sync();
+        for (const char* tool : {"engine-", "start-", "unzip-"}) {
+            fs::remove_all(work / (tool + n));
         }
     }
     std::printf("%s (%llu members, result %d, %.0f print calls)\n", title,
                 static_cast<unsigned long long>(last.members), static_cast<int>(last.result),
                 last.prints);
-    std::printf("  engine listing pass     : %8.3f s\n", bestListing);
-    std::printf("  engine extraction pass  : %8.3f s\n", bestEngine);
-    std::printf("  Start (both passes)     : %8.3f s\n", bestStart);
-    if (haveUnzip && bestUnzip < 1e9) {
-        std::printf("  unzip -o -q             : %8.3f s\n", bestUnzip);
-        std::printf("  ratio extraction / unzip: %8.3f\n", bestEngine / bestUnzip);
-        std::printf("  ratio Start / unzip     : %8.3f\n", bestStart / bestUnzip);
+    listing.print("engine listing pass");
+    engine.print("engine extraction pass");
+    start.print("Start (both passes)");
+    if (haveUnzip && unzip.best < 1e9) {
+        unzip.print("unzip -o -q");
+        std::printf("  ratio extraction / unzip: %8.3f\n", engine.best / unzip.best);
+        std::printf("  ratio Start / unzip     : %8.3f\n", start.best / unzip.best);
+        std::printf("  ratio Start / extraction: %8.3f\n", start.best / engine.best);
+        std::printf("  cpu ratios: extraction / unzip %.3f, Start / extraction %.3f\n",
+                    engine.bestCpu / unzip.bestCpu, start.bestCpu / engine.bestCpu);
     } else {
         std::printf("  unzip not installed\n");
     }
     std::fflush(stdout);
+}
+
+// One member of mixed data: runs of text, of random bytes and of zeros, as
+// a disc image or an installer holds them.
+std::string makeMixed(std::size_t size, const std::string& text, std::mt19937& rng) {
+    std::string out;
+    out.reserve(size);
+    std::uniform_int_distribution<std::size_t> run(64u << 10, 4u << 20);
+    std::uniform_int_distribution<int> kind(0, 2);
+    std::independent_bits_engine<std::mt19937, 32, std::uint32_t> bits(rng());
+    while (out.size() < size) {
+        const std::size_t n = std::min(run(rng), size - out.size());
+        switch (kind(rng)) {
+        case 0:
+            for (std::size_t done = 0; done < n;) {
+                const std::size_t k = std::min(n - done, text.size());
+                out.append(text, 0, k);
+                done += k;
+            }
+            break;
+        case 1:
+            for (std::size_t done = 0; done < n; done += 4) {
+                const std::uint32_t r = bits();
+                out.append(reinterpret_cast<const char*>(&r), std::min<std::size_t>(4, n - done));
+            }
+            break;
+        default:
+            out.append(n, '\0');
+            break;
+        }
+    }
+    return out;
+}
+
+bool wanted(int argc, char* argv[], const char* name) {
+    if (argc < 2) {
+        return true;
+    }
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], name) == 0) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -238,39 +408,57 @@ int main(int argc, char* argv[]) {
 
     std::printf("generating archives in %s ...\n", work.c_str());
     std::fflush(stdout);
-    std::vector<std::pair<std::string, std::string>> small;
-    std::uniform_int_distribution<std::size_t> sizes(200, 12000);
-    for (int i = 0; i < 2000; ++i) {
-        small.emplace_back("folder" + std::to_string(i % 20) + "/file" + std::to_string(i) + ".txt",
-                           makeData(sizes(rng), rng));
-    }
-    const fs::path smallZip = work / "small-files.zip";
-    // The large files are made of shifted slices of one 4 MiB text, which is
-    // quicker to generate and to deflate than 200 MiB of fresh text.
     const std::string block = makeData(4u << 20, rng);
-    std::vector<std::pair<std::string, std::string>> large;
-    std::uniform_int_distribution<std::size_t> shift(0, block.size() / 2);
-    for (int i = 0; i < 5; ++i) {
-        std::string data;
-        data.reserve(40u << 20);
-        while (data.size() < (40u << 20)) {
-            const std::size_t from = shift(rng);
-            data.append(block, from, std::min(block.size() - from, (40u << 20) - data.size()));
+    // Writes the archive (files are dropped once written) and times it.
+    const auto measure = [&](const char* title, int rounds, const char* name,
+                             std::vector<std::pair<std::string, std::string>> files,
+                             zip_uint32_t level) {
+        const fs::path zip = work / name;
+        if (!writeArchive(zip, files, level)) {
+            std::fprintf(stderr, "cannot write %s\n", name);
+            return false;
         }
-        large.emplace_back("large" + std::to_string(i) + ".bin", std::move(data));
+        files.clear();
+        compare(title, rounds, window, zip, work, haveUnzip);
+        return true;
+    };
+    bool written = true;
+    if (wanted(argc, argv, "small")) {
+        std::vector<std::pair<std::string, std::string>> small;
+        std::uniform_int_distribution<std::size_t> sizes(200, 12000);
+        for (int i = 0; i < 2000; ++i) {
+            small.emplace_back("folder" + std::to_string(i % 20) + "/file" + std::to_string(i) +
+                                   ".txt",
+                               makeData(sizes(rng), rng));
+        }
+        written = measure("2,000 small files", 9, "small-files.zip", std::move(small), 6);
     }
-    const fs::path largeZip = work / "large-files.zip";
-    if (!writeArchive(smallZip, small, 6) || !writeArchive(largeZip, large, 1)) {
-        std::fprintf(stderr, "cannot write the archives\n");
-        fs::remove_all(work);
+    if (written && wanted(argc, argv, "large")) {
+        // The large files are made of shifted slices of one 4 MiB text,
+        // which is quicker to generate and to deflate than 200 MiB of text.
+        std::vector<std::pair<std::string, std::string>> large;
+        std::uniform_int_distribution<std::size_t> shift(0, block.size() / 2);
+        for (int i = 0; i < 5; ++i) {
+            std::string data;
+            data.reserve(40u << 20);
+            while (data.size() < (40u << 20)) {
+                const std::size_t from = shift(rng);
+                data.append(block, from, std::min(block.size() - from, (40u << 20) - data.size()));
+            }
+            large.emplace_back("large" + std::to_string(i) + ".bin", std::move(data));
+        }
+        written = measure("five 40 MiB files", 5, "large-files.zip", std::move(large), 1);
+    }
+    if (written && wanted(argc, argv, "huge")) {
+        std::vector<std::pair<std::string, std::string>> huge;
+        huge.emplace_back("disc.img", makeMixed(std::size_t{700} << 20, block, rng));
+        written =
+            measure("one 700 MiB member of mixed data", 2, "mixed-700.zip", std::move(huge), 1);
+    }
+    fs::remove_all(work);
+    if (!written) {
         return 1;
     }
-    small.clear();
-    large.clear();
-
-    compare("2,000 small files", 9, window, smallZip, work, haveUnzip);
-    compare("five 40 MiB files", 5, window, largeZip, work, haveUnzip);
-    fs::remove_all(work);
     if (prompts.asked > 0) {
         std::fprintf(stderr, "%d unexpected questions\n", prompts.asked);
         return 1;

@@ -1,9 +1,11 @@
 #include "unzipwindow.h"
 
 #include "extractfolders.h"
+#include "prompts.h"
 #include "twips.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFrame>
 #include <QGroupBox>
@@ -13,6 +15,7 @@
 #include <QPushButton>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -40,6 +43,7 @@ VBUnzFrm::VBUnzFrm(const UnzTexts& texts, Prompts& prompts, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , texts_(texts)
+    , prompts_(prompts)
     , binding_(state_, texts, prompts, *this)
     , twipsPerPixel_(twips::perPixel()) {
     setObjectName(QStringLiteral("VBUnzFrm"));
@@ -113,6 +117,12 @@ void VBUnzFrm::setApplicationNameSource(std::function<QString()> source) {
 }
 
 void VBUnzFrm::openFor(const QString& zipFName, const QString& extractRoot) {
+    // The menu stays usable during a run; the fields the run reads stay.
+    if (running_) {
+        raise();
+        activateWindow();
+        return;
+    }
     if (!loaded_) {
         Form_Load();
     } else {
@@ -160,6 +170,9 @@ void VBUnzFrm::Command1_Click() {
         return;
     }
     running_ = true;
+    command1_->setEnabled(false);
+    binding_.clearStop();
+    quitVBUnz_->setText(texts_.stopCaption);
 
     createExtractionFolders(extractRoot_->text());
     state_.printCount = 0;
@@ -193,14 +206,29 @@ void VBUnzFrm::Command1_Click() {
     command2_->setEnabled(true);
     setProgressShown(true);
     setOutputText(QString());
-    quitVBUnz_->setText(QStringLiteral("Exit"));
     state_.reportErrors = -1;
+    // The progress display just shown, and a window never painted yet, must
+    // be on screen before the pass draws into them.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     binding_.UnzRun();
 
-    setBarWidth(state_.barWidth);
-    redrawBar();
-    setPercentText(QStringLiteral("100"));
+    // A stopped run leaves the bar where it stopped.
+    if (!binding_.stopRequested()) {
+        setBarWidth(state_.barWidth);
+        redrawBar();
+        setPercentText(QStringLiteral("100"));
+    }
+    // An error box may have folded the output away.
+    command2_->setText(state_.infoCollapsed ? QStringLiteral("Info") : QStringLiteral("No Info"));
+    // Clicks that came in during the run reach a disabled Start and are
+    // dropped, never starting a second run.
+    QCoreApplication::processEvents();
+    command1_->setEnabled(true);
+    quitVBUnz_->setText(QStringLiteral("Exit"));
     running_ = false;
+    if (std::exchange(closeAfterRun_, false)) {
+        close();
+    }
 }
 
 void VBUnzFrm::Command2_Click() {
@@ -216,12 +244,40 @@ void VBUnzFrm::Command2_Click() {
 }
 
 void VBUnzFrm::QuitVBUnz_Click() {
-    close();
+    // During a run the button is Stop.
+    if (running_) {
+        binding_.requestStop();
+    } else {
+        close();
+    }
 }
 
 void VBUnzFrm::closeEvent(QCloseEvent* event) {
+    // The run ends first: the engine is writing into the window's state.
+    // Closing asks to stop it, and the window closes once it has stopped.
+    if (running_) {
+        event->ignore();
+        if (!closeAfterRun_ && prompts_.messageBox(texts_.stopQuestion, windowTitle(),
+                                                   Prompts::Buttons::YesNo, Prompts::Icon::Question,
+                                                   Prompts::Answer::No) == Prompts::Answer::Yes) {
+            closeAfterRun_ = true;
+            binding_.requestStop();
+        }
+        return;
+    }
     loaded_ = false;
     event->accept();
+}
+
+void VBUnzFrm::serveEvents() {
+    // Often enough for the eye and for the Stop button, seldom enough not to
+    // slow the engine down.
+    constexpr qint64 kServeEveryMs = 20;
+    if (lastServed_.isValid() && lastServed_.elapsed() < kServeEveryMs) {
+        return;
+    }
+    QCoreApplication::processEvents();
+    lastServed_.start();
 }
 
 void VBUnzFrm::hideWindow() {

@@ -5,6 +5,7 @@
 #include "unzview.h"
 #include "vbunzbas.h"
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringView>
 #include <QWidget>
@@ -68,18 +69,23 @@ private:
     void setPercentText(const QString& text) override;
     QString outputText() const override;
     void setOutputText(const QString& text) override;
+    void serveEvents() override;
 
     int px(double twipsValue) const;
     void place(QWidget* w, int left, int top, int width, int height) const;
     void placeBar();
 
     const UnzTexts& texts_;
+    Prompts& prompts_;
     UnzState state_;
     VBUnzBas binding_;
     std::function<QString()> applicationName_;
     double twipsPerPixel_;
     bool loaded_ = false;
     bool running_ = false;
+    // The user closed the window during a run and agreed to stop it.
+    bool closeAfterRun_ = false;
+    QElapsedTimer lastServed_;
     struct {
         double left = 0, top = 0, width = 0, height = 0;
     } bar_; // Shape1, in twips

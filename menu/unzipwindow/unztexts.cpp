@@ -17,6 +17,26 @@ UnzTexts english() {
     t.uncompressedSizeLabel = QStringLiteral("Total Size      : ");
     t.compressionFactorLabel = QStringLiteral("Compress Factor : %");
     t.memberCountLabel = QStringLiteral("Num Of Members  : ");
+    t.resultLines = {
+        QString(),
+        QStringLiteral("Some files could not be extracted."),
+        QStringLiteral("Some files were refused: they would have landed outside the folder, "
+                       "or were links."),
+        QStringLiteral("The file is not a zip archive."),
+        QStringLiteral("The archive cannot be found or opened."),
+        QStringLiteral("Not enough free space on the disk."),
+        QStringLiteral("The extraction could not start."),
+        QStringLiteral("The extraction was stopped."),
+        QStringLiteral("No file matches."),
+        QStringLiteral("Archive refused: several entries share the same data (zip bomb). "
+                       "Nothing was written."),
+        QStringLiteral("The archive is damaged: the readable files were extracted, "
+                       "the damaged ones left out."),
+    };
+    t.stopCaption = QStringLiteral("Stop");
+    t.stopQuestion = QStringLiteral("Stop the extraction? The file being written is removed; "
+                                    "the files already written stay.");
+    t.stoppedLine = QStringLiteral("Extraction stopped. Files written: %1");
     return t;
 }
 
@@ -33,6 +53,26 @@ UnzTexts italian() {
     t.uncompressedSizeLabel = QStringLiteral("Dimensione file Espansi  : ");
     t.compressionFactorLabel = QStringLiteral("Fattore di compressione  : %");
     t.memberCountLabel = QStringLiteral("Numero di file           : ");
+    t.resultLines = {
+        QString(),
+        QStringLiteral("Alcuni file non sono stati estratti."),
+        QStringLiteral("Alcuni file sono stati rifiutati: sarebbero finiti fuori dalla "
+                       "cartella, o erano collegamenti."),
+        QStringLiteral("Il file non è un archivio zip."),
+        QStringLiteral("Impossibile trovare o aprire l'archivio."),
+        QStringLiteral("Spazio libero insufficiente sul disco."),
+        QStringLiteral("Impossibile avviare l'estrazione."),
+        QStringLiteral("Estrazione interrotta."),
+        QStringLiteral("Nessun file corrisponde."),
+        QStringLiteral("Archivio rifiutato: più voci condividono gli stessi dati (zip bomb). "
+                       "Non è stato scritto nulla."),
+        QStringLiteral("L'archivio è danneggiato: i file leggibili sono stati estratti, "
+                       "quelli danneggiati no."),
+    };
+    t.stopCaption = QStringLiteral("Ferma");
+    t.stopQuestion = QStringLiteral("Interrompere l'estrazione? Il file in scrittura viene "
+                                    "rimosso; quelli già scritti restano.");
+    t.stoppedLine = QStringLiteral("Estrazione interrotta. File scritti: %1");
     return t;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 // The language-dependent texts of the unzip window and of its binding. The
@@ -17,6 +18,14 @@ struct UnzTexts {
     QString uncompressedSizeLabel;
     QString compressionFactorLabel; // ends in "%", so the sign stands before the number
     QString memberCountLabel;
+    // The line under the summary that says what a failed pass means, by the
+    // engine's result code; empty for success and unknown codes.
+    QStringList resultLines;
+    QString stopCaption;  // Exit's caption while a run goes on
+    QString stopQuestion; // asked when the window is closed during a run
+    QString stoppedLine;  // under the summary of a stopped run; %1: files written
+
+    QString resultLine(int result) const { return resultLines.value(result); }
 };
 
 // The English set for "EN", the Italian set for anything else.

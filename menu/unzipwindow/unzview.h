@@ -24,6 +24,10 @@ public:
     // MsgOut, with CR LF line ends.
     virtual QString outputText() const = 0;
     virtual void setOutputText(const QString& text) = 0;
+    // Called from the engine's callbacks throughout a pass, so that the
+    // window repaints, moves and hears its Stop button while the engine
+    // works on the same thread. May run any event handler.
+    virtual void serveEvents() = 0;
 };
 
 // The window's two heights, in twips.

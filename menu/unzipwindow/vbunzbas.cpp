@@ -10,6 +10,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <exception>
 
@@ -72,6 +73,9 @@ void VBUnzBas::fillCallbacks() {
     cb.service = [this](const char* text, std::uint32_t length) {
         return UnzService(text, length);
     };
+    cb.progress = [this](std::uint64_t done, std::uint64_t total, std::uint64_t written) {
+        return UnzProgress(done, total, written);
+    };
 }
 
 std::int32_t VBUnzBas::UnzRun() {
@@ -104,6 +108,8 @@ std::int32_t VBUnzBas::UnzRun() {
         o.zipFileName = zipName.constData();
         o.extractionDirectory = extractDir.constData();
         shownPercent_ = -1;
+        byBytes_ = false;
+        membersWritten_ = 0;
         result = Wiz_SingleEntryUnzip(state_.includeCount, &include.list, state_.excludeCount,
                                       &exclude.list, &o, &state_.callbacks);
         // The 8-bit forms go away with this scope.
@@ -116,11 +122,22 @@ std::int32_t VBUnzBas::UnzRun() {
         return UnzBadArguments;
     }
 
-    if (state_.reportErrors == -1 && result != 0) {
+    // A stop the user asked for is no error to be told about.
+    const bool stopped = result == UnzCancelled && stopRequested_;
+    const bool failed = state_.reportErrors == -1 && result != 0 && !stopped;
+    if (failed) {
         reportFailure(result);
     }
-    view_.setOutputText(view_.outputText() + unzSummaryBlock(texts_, state_.callbacks) +
-                        QStringLiteral("\r\n"));
+    QString output =
+        view_.outputText() + unzSummaryBlock(texts_, state_.callbacks) + QStringLiteral("\r\n");
+    // What the code in the error box means, in the program's language.
+    if (failed && !texts_.resultLine(result).isEmpty()) {
+        output += texts_.resultLine(result) + QStringLiteral("\r\n");
+    }
+    if (stopped && state_.option(unzoption::listOnly) == 0) {
+        output += texts_.stoppedLine.arg(membersWritten_) + QStringLiteral("\r\n");
+    }
+    view_.setOutputText(output);
     return result;
 }
 
@@ -146,10 +163,29 @@ std::int32_t VBUnzBas::UnzPrint(const char*, std::uint32_t) {
         return 0;
     }
     state_.printCount += 1;
-    const double p = unzProgressPercent(state_.printCount, state_.memberTotal);
+    if (!byBytes_) {
+        drawPercent(unzProgressPercent(state_.printCount, state_.memberTotal));
+    }
+    view_.serveEvents();
+    return 0;
+}
+
+std::int32_t VBUnzBas::UnzProgress(std::uint64_t bytesDone, std::uint64_t bytesTotal,
+                                   std::uint64_t membersWritten) {
+    membersWritten_ = membersWritten;
+    if (state_.option(unzoption::listOnly) == 0 && bytesTotal > 0) {
+        byBytes_ = true;
+        drawPercent(std::nearbyint(static_cast<double>(bytesDone) * 100.0 /
+                                   static_cast<double>(bytesTotal)));
+    }
+    view_.serveEvents();
+    return stopRequested_ ? 1 : 0;
+}
+
+void VBUnzBas::drawPercent(double p) {
     const bool full = p >= 100;
     if (p == shownPercent_ || (full && shownPercent_ >= 100)) {
-        return 0;
+        return;
     }
     shownPercent_ = p;
     if (full) {
@@ -161,7 +197,6 @@ std::int32_t VBUnzBas::UnzPrint(const char*, std::uint32_t) {
         view_.setPercentText(QString::number(static_cast<int>(p)));
     }
     view_.redrawBar();
-    return 0;
 }
 
 std::int32_t VBUnzBas::UnzReplace(const char* fileName) {
@@ -188,7 +223,7 @@ std::int32_t VBUnzBas::UnzPassword(char* buffer, std::int32_t bufferSize, const 
         return UnzPasswordNone;
     }
     const std::optional<QString> answer =
-        prompts_.inputBox(QStringLiteral("Please Enter The Password!"), QString(), QString());
+        prompts_.passwordBox(QStringLiteral("Please Enter The Password!"), QString());
     if (!answer || answer->isEmpty()) {
         state_.passwordRefused = 1;
         return UnzPasswordNone;
@@ -210,5 +245,6 @@ void VBUnzBas::UnzListEntry() {
 }
 
 std::int32_t VBUnzBas::UnzService(const char*, std::uint32_t) {
-    return 0;
+    view_.serveEvents();
+    return stopRequested_ ? 1 : 0;
 }

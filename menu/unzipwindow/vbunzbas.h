@@ -27,6 +27,15 @@ public:
                              const char* fileName);
     void UnzListEntry();
     std::int32_t UnzService(const char* text, std::uint32_t length);
+    // Moves the bar by bytes during an extraction pass.
+    std::int32_t UnzProgress(std::uint64_t bytesDone, std::uint64_t bytesTotal,
+                             std::uint64_t membersWritten);
+
+    // Stop asked by the user: the engine stops after removing the member it
+    // is writing. Holds until clearStop, so that it covers both passes.
+    void requestStop() { stopRequested_ = true; }
+    void clearStop() { stopRequested_ = false; }
+    bool stopRequested() const { return stopRequested_; }
 
     // Shape1 back inside Picture1, at width 0.
     void resetBar();
@@ -34,6 +43,7 @@ public:
 private:
     void fillCallbacks();
     void reportFailure(std::int32_t result);
+    void drawPercent(double p);
 
     UnzState& state_;
     const UnzTexts& texts_;
@@ -42,4 +52,9 @@ private:
     // The percentage last drawn in this pass; the bar and label are redrawn
     // only when it changes, so a large archive is not slowed by painting.
     double shownPercent_ = -1;
+    // The engine reports bytes in this pass: the bar follows them, not the
+    // output lines, so that it moves within a large member too.
+    bool byBytes_ = false;
+    std::uint64_t membersWritten_ = 0;
+    bool stopRequested_ = false;
 };

@@ -4,6 +4,8 @@
 #include <QAbstractProxyModel>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -36,6 +38,7 @@ private slots:
     void nameFilters();
     void fileDialogSetUp();
     void fileDialogListsWhatWindowsWould();
+    void passwordInputShowsDots();
 };
 
 void TestPrompts::scriptAnswersInOrder() {
@@ -171,6 +174,16 @@ void TestPrompts::nameFilters() {
     QCOMPARE(promptdialogs::nameFilter({u"File config.ini"_s, u"config.ini"_s}),
              u"File config.ini (config.ini)"_s);
     QCOMPARE(promptdialogs::nameFilter({{}, u"*.*"_s}), u"*.* (*.*)"_s);
+}
+
+void TestPrompts::passwordInputShowsDots() {
+    QInputDialog dialog;
+    promptdialogs::setUp(dialog, u"Password?"_s, u"t"_s, {}, Prompts::Echo::Password);
+    QCOMPARE(dialog.textEchoMode(), QLineEdit::Password);
+    QCOMPARE(dialog.labelText(), u"Password?"_s);
+    promptdialogs::setUp(dialog, u"Name"_s, u"t"_s, u"x"_s, Prompts::Echo::Normal);
+    QCOMPARE(dialog.textEchoMode(), QLineEdit::Normal);
+    QCOMPARE(dialog.textValue(), u"x"_s);
 }
 
 void TestPrompts::fileDialogSetUp() {

@@ -105,11 +105,21 @@ Prompts::Answer ScriptedPrompts::messageBox(const QString& text, const QString& 
 
 std::optional<QString> ScriptedPrompts::inputBox(const QString& prompt, const QString& title,
                                                  const QString& defaultText) {
+    return askInput(prompt, title, defaultText, Echo::Normal);
+}
+
+std::optional<QString> ScriptedPrompts::passwordBox(const QString& prompt, const QString& title) {
+    return askInput(prompt, title, QString(), Echo::Password);
+}
+
+std::optional<QString> ScriptedPrompts::askInput(const QString& prompt, const QString& title,
+                                                 const QString& defaultText, Echo echo) {
     Asked asked;
     asked.kind = Kind::InputBox;
     asked.text = prompt;
     asked.title = title;
     asked.defaultText = defaultText;
+    asked.echo = echo;
     const std::optional<Step> step = take(asked);
     return step ? step->text : std::nullopt;
 }

@@ -33,6 +33,7 @@ public:
         Icon icon = Icon::None;
         Answer defaultButton = Answer::Ok;
         QString defaultText;
+        Echo echo = Echo::Normal;
         FileDialogRequest file;
         QColor initialColour;
         QList<QColor> customColours;
@@ -67,6 +68,8 @@ public:
                       Answer defaultButton) override;
     std::optional<QString> inputBox(const QString& prompt, const QString& title,
                                     const QString& defaultText) override;
+    // Answered by the next expectInputBox step; recorded with Echo::Password.
+    std::optional<QString> passwordBox(const QString& prompt, const QString& title) override;
     std::optional<QString> openFileDialog(const FileDialogRequest& request) override;
     std::optional<QString> saveFileDialog(const FileDialogRequest& request) override;
     std::optional<QColor> colourDialog(const QColor& initial,
@@ -82,6 +85,8 @@ private:
         std::source_location where;
     };
 
+    std::optional<QString> askInput(const QString& prompt, const QString& title,
+                                    const QString& defaultText, Echo echo);
     // The next step when it is of kind; otherwise reports a mistake.
     std::optional<Step> take(const Asked& asked);
     void mistake(const QString& message, const std::source_location& where);

@@ -445,6 +445,39 @@ private slots:
                  (QStringList{QStringLiteral("docs/"), QStringLiteral("docs/readme.txt")}));
     }
 
+    void progressByBytesAndStopMidMember() {
+        const QString zip = path(QStringLiteral("progress.zip"));
+        QByteArray big(3 << 20, 0);
+        for (qsizetype i = 0; i < big.size(); ++i) {
+            big[i] = static_cast<char>((i * 7919) >> 3);
+        }
+        QVERIFY(writeZip(zip, {Entry::file("a.txt", "first"), Entry::file("big.bin", big),
+                               Entry::file("c.txt", "last")}));
+        const std::uint64_t total = 5 + big.size() + 4;
+
+        // Undisturbed: from 0 to the total, never backwards.
+        Recorder all;
+        QCOMPARE(run(menuOptions(local(zip), local(path(QStringLiteral("whole"))), false), all),
+                 std::int32_t{UnzOk});
+        QVERIFY(all.progress.size() > 5);
+        QCOMPARE(all.progress.front().done, std::uint64_t{0});
+        QCOMPARE(all.progress.back().done, total);
+        QCOMPARE(all.progress.back().written, std::uint64_t{3});
+        for (std::size_t i = 1; i < all.progress.size(); ++i) {
+            QVERIFY(all.progress[i].done >= all.progress[i - 1].done);
+            QCOMPARE(all.progress[i].total, total);
+        }
+
+        // Stopped within the large member: it is removed, the first stays.
+        const QString dir = path(QStringLiteral("stopped-mid"));
+        Recorder rec;
+        rec.stopAtBytes = 5 + (1 << 20);
+        QCOMPARE(run(menuOptions(local(zip), local(dir), false), rec), std::int32_t{UnzCancelled});
+        QCOMPARE(tree(dir), QStringList{QStringLiteral("a.txt")});
+        QCOMPARE(rec.progress.back().written, std::uint64_t{1});
+        QVERIFY(rec.lines().last().endsWith(QStringLiteral("(stopped)")));
+    }
+
     void includeAndExcludeLists() {
         const QString zip = sampleArchive();
         const QString dir = path(QStringLiteral("lists"));

@@ -541,17 +541,61 @@ private slots:
         Recorder again;
         QCOMPARE(run(options(zip), again), std::int32_t{UnzOk});
         QCOMPARE(again.replaceAsked.size(), std::size_t{4});
+    }
 
-        // Names flagged as UTF-8 that are not: the archive is refused whole.
+    void overlappingEntriesAreRefusedBeforeWriting() {
         freshCase();
-        const QString flagged = archive(rawZip({
-            RawEntry::file("ok.txt", "ok"),
-            RawEntry::file("raw\xff\xfe.txt", "raw").flaggedUtf8(),
-            RawEntry::file("\xc0\xae\xc0\xae/overlong.txt", "o").flaggedUtf8(),
-        }));
-        Recorder refused;
-        QCOMPARE(run(options(flagged), refused), std::int32_t{UnzNotAZip});
+        // Twenty entries of 1 MiB each over the data of the first.
+        std::vector<Entry> entries;
+        for (int i = 0; i < 20; ++i) {
+            entries.push_back(Entry::file("part" + QByteArray::number(i), QByteArray(1 << 20, 0)));
+        }
+        const QString made = tmp_.filePath(QStringLiteral("bomb-source.zip"));
+        QVERIFY(writeZip(made, entries));
+        const QString zip = archive(sharingFirstEntrysData(readFile(made)));
+        Recorder rec;
+        QCOMPARE(run(options(zip), rec), std::int32_t{UnzArchiveRefused});
         QVERIFY(isEmptyFolder(target_));
+        QVERIFY(rec.lines().join(QLatin1Char('\n')).contains(QStringLiteral("overlapped")));
+        // The same entries at their own data extract as usual.
+        Recorder plain;
+        QCOMPARE(run(options(made), plain), std::int32_t{UnzOk});
+        QCOMPARE(tree(target_).size(), 20);
+    }
+
+    void damagedDirectoryKeepsTheGoodMembers_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("extracted");
+        QTest::addColumn<QString>("reported");
+        const QByteArray three =
+            rawZip({RawEntry::file("a.txt", "a"), RawEntry::file("b.txt", "b").deflated(),
+                    RawEntry::file("c.txt", "c")});
+        const QStringList all{QStringLiteral("a.txt"), QStringLiteral("b.txt"),
+                              QStringLiteral("c.txt")};
+        QTest::newRow("count too high") << withEntryCount(three, 5) << all << QStringLiteral("5");
+        QTest::newRow("count too low") << withEntryCount(three, 2) << all << QStringLiteral("2");
+        QTest::newRow("names flagged UTF-8 that are not")
+            << rawZip({RawEntry::file("ok.txt", "ok"),
+                       RawEntry::file("raw\xff\xfe.txt", "raw").flaggedUtf8(),
+                       RawEntry::file("\xc0\xae\xc0\xae/overlong.txt", "o").flaggedUtf8()})
+            << QStringList{QStringLiteral("ok.txt")} << QStringLiteral("overlong.txt");
+    }
+
+    void damagedDirectoryKeepsTheGoodMembers() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, extracted);
+        QFETCH(QString, reported);
+        freshCase();
+        const QString zip = archive(bytes);
+        Recorder listing;
+        QCOMPARE(run(menuOptions(local(zip), "", true), listing), std::int32_t{UnzDamaged});
+        QCOMPARE(listing.listed.size(), static_cast<std::size_t>(extracted.size()));
+        Recorder rec;
+        QCOMPARE(run(options(zip), rec), std::int32_t{UnzDamaged});
+        QCOMPARE(tree(target_), extracted);
+        const QString said = rec.lines().join(QLatin1Char('\n'));
+        QVERIFY2(said.contains(QStringLiteral("damaged")) && said.contains(reported),
+                 qPrintable(said));
         QVERIFY(isEmptyFolder(canary_));
     }
 
@@ -583,8 +627,8 @@ private slots:
             rec.replaceAnswers = std::vector<std::int32_t>(10, UnzReplaceYes);
             const std::int32_t listed = run(menuOptions(local(zip), "", true), rec);
             const std::int32_t extracted = run(options(zip), rec);
-            QVERIFY(listed >= 0 && listed <= UnzNoMatch);
-            QVERIFY(extracted >= 0 && extracted <= UnzNoMatch);
+            QVERIFY(listed >= 0 && listed <= UnzDamaged);
+            QVERIFY(extracted >= 0 && extracted <= UnzDamaged);
         }
         QVERIFY(isEmptyFolder(canary_));
         QVERIFY(isEmptyFolder(outside_));

@@ -1,5 +1,7 @@
 #include "ziptestkit.h"
 
+#include <QtEndian>
+
 #include <zip.h>
 
 #include <QDir>
@@ -172,6 +174,37 @@ QByteArray rawZip(const std::vector<RawEntry>& entries) {
     return out;
 }
 
+namespace {
+
+std::uint32_t get32(const QByteArray& b, qsizetype at) {
+    return qFromLittleEndian<quint32>(b.constData() + at);
+}
+std::uint16_t get16(const QByteArray& b, qsizetype at) {
+    return qFromLittleEndian<quint16>(b.constData() + at);
+}
+
+} // namespace
+
+QByteArray withEntryCount(const QByteArray& zip, std::uint16_t count) {
+    QByteArray out = zip;
+    const qsizetype end = out.lastIndexOf(QByteArray("PK\x05\x06", 4));
+    qToLittleEndian<quint16>(count, out.data() + end + 8);
+    qToLittleEndian<quint16>(count, out.data() + end + 10);
+    return out;
+}
+
+QByteArray sharingFirstEntrysData(const QByteArray& zip) {
+    QByteArray out = zip;
+    const qsizetype end = out.lastIndexOf(QByteArray("PK\x05\x06", 4));
+    qsizetype at = get32(out, end + 16);
+    const std::uint32_t first = get32(out, at + 42);
+    while (get32(out, at) == 0x02014b50) {
+        qToLittleEndian<quint32>(first, out.data() + at + 42);
+        at += 46 + get16(out, at + 28) + get16(out, at + 30) + get16(out, at + 32);
+    }
+    return out;
+}
+
 bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
@@ -216,6 +249,10 @@ UnzCallbacks Recorder::callbacks() {
     cb.service = [this](const char* text, std::uint32_t length) {
         serviced.emplace_back(text, length);
         return static_cast<int>(serviced.size()) - 1 == stopAtService ? 1 : 0;
+    };
+    cb.progress = [this](std::uint64_t done, std::uint64_t total, std::uint64_t written) {
+        progress.push_back({done, total, written});
+        return stopAtBytes && done >= *stopAtBytes ? 1 : 0;
     };
     return cb;
 }

@@ -119,6 +119,11 @@ struct RawEntry {
 };
 
 QByteArray rawZip(const std::vector<RawEntry>& entries);
+// The archive (without comment) with its end record declaring count entries.
+QByteArray withEntryCount(const QByteArray& zip, std::uint16_t count);
+// The archive (without comment) with every directory entry pointing at the
+// first entry's local header, as the overlapping-entries zip bomb does.
+QByteArray sharingFirstEntrysData(const QByteArray& zip);
 bool writeFile(const QString& path, const QByteArray& bytes);
 QByteArray readFile(const QString& path);
 std::uint32_t crc32(const QByteArray& data);
@@ -145,6 +150,12 @@ struct Recorder {
     std::vector<Listed> listed;
     std::vector<std::string> serviced;
     int stopAtService = -1; // index of the service call that asks to stop
+    struct Progress {
+        std::uint64_t done, total, written;
+    };
+    std::vector<Progress> progress;
+    // The progress callback asks to stop once this many bytes are done.
+    std::optional<std::uint64_t> stopAtBytes;
 
     UnzCallbacks callbacks();
     // The printed text joined into lines.

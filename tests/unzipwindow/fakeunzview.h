@@ -34,4 +34,11 @@ public:
     void setPercentText(const QString& text) override { percents << text; }
     QString outputText() const override { return output; }
     void setOutputText(const QString& text) override { output = text; }
+    // What the user does while the engine works.
+    std::function<void()> onServe = [] {};
+    int serves = 0;
+    void serveEvents() override {
+        ++serves;
+        onServe();
+    }
 };

@@ -230,13 +230,38 @@ private slots:
         QCOMPARE(rig.start(threeMembers(), fresh(QStringLiteral("progress"))), 0);
         QCOMPARE(rig.state.memberTotal, 3.0);
         QCOMPARE(rig.state.printCount, 6.0);
-        // Six print calls; the last one is past 100 and draws nothing new.
-        QCOMPARE(rig.view.percents, (QStringList{u"33"_s, u"50"_s, u"67"_s, u"83"_s, u"100"_s}));
-        QCOMPARE(rig.view.redraws, 5);
-        QCOMPARE(rig.view.widths.size(), 5);
-        QCOMPARE(rig.view.widths[0], static_cast<double>(2985.0f / 100.0f * 33.0f));
-        QCOMPARE(rig.view.widths[4], 2985.0);
+        // By bytes: 10, 30 and 60 of 60; the window is served all along.
+        QCOMPARE(rig.view.percents, (QStringList{u"0"_s, u"17"_s, u"50"_s, u"100"_s}));
+        QCOMPARE(rig.view.redraws, 4);
+        QCOMPARE(rig.view.widths.size(), 4);
+        QCOMPARE(rig.view.widths[1], static_cast<double>(2985.0f / 100.0f * 17.0f));
+        QCOMPARE(rig.view.widths[3], 2985.0);
+        QVERIFY(rig.view.serves >= 6);
         QVERIFY(rig.view.log.isEmpty()); // no error collapse
+    }
+
+    void stopWithinAMemberRemovesIt() {
+        const QString zip = fresh(QStringLiteral("stop")) + QStringLiteral(".zip");
+        QByteArray big(3 << 20, 0);
+        for (qsizetype i = 0; i < big.size(); ++i) {
+            big[i] = static_cast<char>((i * 7919) >> 3);
+        }
+        QVERIFY(writeZip(zip, {Entry::file("a.txt", "first"), Entry::file("big.bin", big),
+                               Entry::file("c.txt", "last")}));
+        Rig rig(u"IT");
+        // The user presses Stop once the bar has moved into the large member.
+        rig.view.onServe = [&] {
+            if (!rig.view.percents.isEmpty() && rig.view.percents.last().toInt() > 0) {
+                rig.binding.requestStop();
+            }
+        };
+        const QString dir = fresh(QStringLiteral("stop"));
+        QCOMPARE(rig.start(zip, dir), std::int32_t{UnzCancelled});
+        QCOMPARE(tree(dir), QStringList{u"a.txt"_s});
+        QVERIFY(rig.prompts.asked().isEmpty()); // no error box
+        QVERIFY(rig.view.log.isEmpty());        // nor a collapse
+        QVERIFY(
+            rig.view.output.endsWith(kRule + u"\r\nEstrazione interrotta. File scritti: 1\r\n"_s));
     }
 
     void progressPastTheEndStaysFull() {
@@ -322,6 +347,7 @@ private slots:
         QCOMPARE(rig.prompts.asked().last().text, u"Please Enter The Password!"_s);
         QCOMPARE(rig.prompts.asked().last().title, QString());
         QCOMPARE(rig.prompts.asked().last().defaultText, QString());
+        QVERIFY(rig.prompts.asked().last().echo == Prompts::Echo::Password);
 
         // Wrong: the member fails and the pass reports it.
         dir = fresh(QStringLiteral("pw"));
@@ -388,8 +414,43 @@ private slots:
                                             u"progress 0"_s, u"bar 50 50 2985 105"_s}));
         QCOMPARE(rig.view.widths.last(), 0.0);
         QVERIFY(rig.state.infoCollapsed);
-        // The summary still follows, with nothing counted.
-        QCOMPARE(rig.view.output, summary(rig.texts, 0, 0, 0, 0, 0));
+        // The summary still follows, with nothing counted, and what the code means.
+        QCOMPARE(rig.view.output,
+                 summary(rig.texts, 0, 0, 0, 0, 0) + rig.texts.resultLine(4) + u"\r\n"_s);
+    }
+
+    void refusedAndDamagedArchivesAreExplained_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QByteArray>("archive");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("line");
+        std::vector<Entry> same;
+        for (int i = 0; i < 3; ++i) {
+            same.push_back(Entry::file("p" + QByteArray::number(i), QByteArray(5000, 'p')));
+        }
+        const QString made = fresh(QStringLiteral("same")) + QStringLiteral(".zip");
+        QVERIFY(writeZip(made, same));
+        const QByteArray bomb = sharingFirstEntrysData(readFile(made));
+        const QByteArray damaged =
+            withEntryCount(rawZip({RawEntry::file("a.txt", "a"), RawEntry::file("b.txt", "b")}), 7);
+        QTest::newRow("bomb EN") << u"EN"_s << bomb << 9 << u"Archive refused: several"_s;
+        QTest::newRow("bomb IT") << u"IT"_s << bomb << 9 << u"Archivio rifiutato: più voci"_s;
+        QTest::newRow("damaged EN") << u"EN"_s << damaged << 10 << u"The archive is damaged"_s;
+        QTest::newRow("damaged IT") << u"IT"_s << damaged << 10 << u"L'archivio è danneggiato"_s;
+    }
+    void refusedAndDamagedArchivesAreExplained() {
+        QFETCH(QString, language);
+        QFETCH(QByteArray, archive);
+        QFETCH(int, result);
+        QFETCH(QString, line);
+        Rig rig(language);
+        const QString zip = fresh(QStringLiteral("explained")) + QStringLiteral(".zip");
+        QVERIFY(writeFile(zip, archive));
+        const QString dir = fresh(QStringLiteral("explained"));
+        rig.prompts.expectMessageBox(Prompts::Answer::Ok, QString::number(result));
+        QCOMPARE(rig.start(zip, dir), result);
+        QVERIFY2(rig.view.output.contains(kRule + u"\r\n"_s + line), qPrintable(rig.view.output));
+        QCOMPARE(QDir(dir).exists(u"a.txt"_s), result == 10);
     }
 
     void backslashPathsReachTheFileSystem() {

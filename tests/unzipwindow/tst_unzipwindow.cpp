@@ -13,12 +13,14 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
+#include <utility>
 
 using namespace ziptest;
 using namespace Qt::Literals::StringLiterals;
@@ -48,6 +50,10 @@ public:
         note();
         return script.inputBox(prompt, title, defaultText);
     }
+    std::optional<QString> passwordBox(const QString& prompt, const QString& title) override {
+        note();
+        return script.passwordBox(prompt, title);
+    }
     std::optional<QString> openFileDialog(const FileDialogRequest& r) override {
         return script.openFileDialog(r);
     }
@@ -62,6 +68,21 @@ private:
     void note() {
         visibleAtPrompt << window->isVisible();
         whileOpen();
+    }
+};
+
+// The distinct texts a label had each time it was painted.
+class PaintedTexts : public QObject {
+public:
+    QStringList texts;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            const QString text = static_cast<QLabel*>(watched)->text();
+            if (texts.isEmpty() || texts.last() != text) {
+                texts << text;
+            }
+        }
+        return false;
     }
 };
 
@@ -80,6 +101,18 @@ private:
                                        Entry::file("docs/readme.txt", QByteArray(4000, 'r')),
                                        Entry::file("top.txt", "top")});
         return ok ? zip : QString();
+    }
+
+    // a.txt, then s.txt behind the password "pw": the user acts while the
+    // password is asked for.
+    QString passwordArchive(const QString& what, bool withLast = false) {
+        const QString zip = fresh(what) + u".zip"_s;
+        std::vector<Entry> entries{Entry::file("a.txt", "a"),
+                                   Entry::file("s.txt", "s").encrypted(ZIP_EM_AES_128, "pw")};
+        if (withLast) {
+            entries.push_back(Entry::file("c.txt", "c"));
+        }
+        return writeZip(zip, entries) ? zip : QString();
     }
 
     template <typename W>
@@ -203,7 +236,8 @@ private slots:
         // The last step of Start still sets the label.
         QCOMPARE(child<QLabel>(w, "Label3")->text(), u"100"_s);
         QVERIFY(output(w).startsWith(u"\n----------------------------\nCommenti: 0\n"_s));
-        // The caption was left at "No Info"; the next press unfolds again.
+        // The caption says what the next press does: unfold again.
+        QCOMPARE(child<QPushButton>(w, "Command2")->text(), u"Info"_s);
         click(w, "Command2");
         QCOMPARE(w.height(), px(5000));
     }
@@ -249,11 +283,8 @@ private slots:
         ProbingPrompts prompts;
         VBUnzFrm w(VBUnzFrm::unzTexts(u"EN"), prompts);
         prompts.window = &w;
-        const QString zip = fresh(u"aside"_s) + u".zip"_s;
-        QVERIFY(writeZip(zip, {Entry::file("a.txt", "a"),
-                               Entry::file("s.txt", "s").encrypted(ZIP_EM_AES_128, "pw")}));
         const QString dir = fresh(u"aside"_s) + u"/"_s;
-        w.openFor(zip, dir);
+        w.openFor(passwordArchive(u"aside"_s), dir);
         prompts.script.expectInputBox(u"pw"_s);
         click(w, "Command1");
         QCOMPARE(readFile(dir + u"s.txt"_s), QByteArray("s"));
@@ -276,6 +307,130 @@ private slots:
         QCOMPARE(prompts.visibleAtPrompt, (QList<bool>{true, false, false, true, false}));
         QVERIFY(w.isVisible());
         QCOMPARE(readFile(dir + u"s.txt"_s), QByteArray("s"));
+    }
+
+    void startIsGuardedWhileItRuns() {
+        ProbingPrompts prompts;
+        VBUnzFrm w(VBUnzFrm::unzTexts(u"EN"), prompts);
+        prompts.window = &w;
+        const QString dir = fresh(u"guard"_s) + u"/"_s;
+        w.openFor(passwordArchive(u"guard"_s), dir);
+        auto* start = child<QPushButton>(w, "Command1");
+        bool startEnabled = true;
+        QString exitCaption;
+        prompts.whileOpen = [&] {
+            startEnabled = start->isEnabled();
+            exitCaption = child<QPushButton>(w, "QuitVBUnz")->text();
+            // A click that waits in the queue until the run is over.
+            const QPointF at = QRectF(start->rect()).center();
+            const QPointF global = start->mapToGlobal(at);
+            for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                QCoreApplication::postEvent(start, new QMouseEvent(type, at, global, Qt::LeftButton,
+                                                                   Qt::LeftButton, Qt::NoModifier));
+            }
+        };
+        prompts.script.expectInputBox(u"pw"_s);
+        click(w, "Command1");
+        QCoreApplication::processEvents();
+        prompts.script.verifyAllUsed();
+        QVERIFY(!startEnabled);
+        QCOMPARE(exitCaption, u"Stop"_s);
+        QVERIFY(w.isVisible());
+        QVERIFY(start->isEnabled());
+        QCOMPARE(child<QPushButton>(w, "QuitVBUnz")->text(), u"Exit"_s);
+        QCOMPARE(readFile(dir + u"s.txt"_s), QByteArray("s"));
+    }
+
+    void stopEndsTheRunAfterTheCurrentMember_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("EN") << u"EN"_s << u"Stop"_s << u"Extraction stopped. Files written: 1"_s;
+        QTest::newRow("IT") << u"IT"_s << u"Ferma"_s << u"Estrazione interrotta. File scritti: 1"_s;
+    }
+    void stopEndsTheRunAfterTheCurrentMember() {
+        QFETCH(QString, language);
+        QFETCH(QString, caption);
+        QFETCH(QString, line);
+        ProbingPrompts prompts;
+        VBUnzFrm w(VBUnzFrm::unzTexts(language), prompts);
+        prompts.window = &w;
+        const QString dir = fresh(u"stop"_s) + u"/"_s;
+        w.openFor(passwordArchive(u"stop"_s, true), dir);
+        prompts.whileOpen = [&] {
+            QCOMPARE(child<QPushButton>(w, "QuitVBUnz")->text(), caption);
+            click(w, "QuitVBUnz");
+        };
+        prompts.script.expectInputBox(u"pw"_s);
+        click(w, "Command1");
+        prompts.script.verifyAllUsed();
+        // The member being written when Stop came is removed; no error box,
+        // since the user asked for it; the window stays open.
+        QCOMPARE(tree(dir), QStringList{u"a.txt"_s});
+        QVERIFY(output(w).trimmed().endsWith(line));
+        QVERIFY(w.isVisible());
+        QVERIFY(child<QLabel>(w, "Label3")->text() != u"100"_s);
+
+        // The next Start runs in full again.
+        prompts.whileOpen = [] {};
+        prompts.script.expectMessageBox(Prompts::Answer::Yes, u"a.txt"_s).expectInputBox(u"pw"_s);
+        click(w, "Command1");
+        QCOMPARE(tree(dir), (QStringList{u"a.txt"_s, u"c.txt"_s, u"s.txt"_s}));
+        QCOMPARE(child<QLabel>(w, "Label3")->text(), u"100"_s);
+    }
+
+    void closingDuringARunAsksToStop() {
+        ProbingPrompts prompts;
+        VBUnzFrm w(VBUnzFrm::unzTexts(u"EN"), prompts);
+        prompts.window = &w;
+        QString dir = fresh(u"close"_s) + u"/"_s;
+        w.openFor(passwordArchive(u"stop"_s, true), dir);
+        // Answered No: the run goes on to the end.
+        bool closed = false;
+        prompts.whileOpen = [&] {
+            if (!std::exchange(closed, true)) {
+                w.close();
+            }
+        };
+        // The question comes while the password is being asked for.
+        prompts.script.expectMessageBox(Prompts::Answer::No, u"Stop"_s).expectInputBox(u"pw"_s);
+        click(w, "Command1");
+        prompts.script.verifyAllUsed();
+        QVERIFY(w.isVisible());
+        QCOMPARE(tree(dir).size(), 3);
+
+        // Answered Yes: stopped, then closed.
+        dir = fresh(u"close"_s) + u"/"_s;
+        child<QLineEdit>(w, "ExtractRoot")->setText(dir);
+        closed = false;
+        prompts.script.expectMessageBox(Prompts::Answer::Yes, u"Stop"_s).expectInputBox(u"pw"_s);
+        click(w, "Command1");
+        prompts.script.verifyAllUsed();
+        QCOMPARE(tree(dir), QStringList{u"a.txt"_s});
+        QVERIFY(!w.isVisible());
+    }
+
+    void percentageIsPaintedAsItChanges() {
+        ScriptedPrompts prompts;
+        VBUnzFrm w(VBUnzFrm::unzTexts(u"EN"), prompts);
+        std::vector<Entry> entries;
+        for (int i = 0; i < 8; ++i) {
+            entries.push_back(Entry::file("f" + QByteArray::number(i), QByteArray(100, 'x')));
+        }
+        const QString zip = fresh(u"paint"_s) + u".zip"_s;
+        QVERIFY(writeZip(zip, entries));
+        auto* label = child<QLabel>(w, "Label3");
+        PaintedTexts painted;
+        label->installEventFilter(&painted);
+        // The very first run of a freshly opened window.
+        w.openFor(zip, fresh(u"paint"_s) + u"/"_s);
+        click(w, "Command1");
+        QVERIFY2(painted.texts.size() >= 5, qPrintable(painted.texts.join(u' ')));
+        QCOMPARE(painted.texts.last(), u"100"_s);
+        for (qsizetype i = 1; i < painted.texts.size(); ++i) {
+            QVERIFY2(painted.texts[i - 1].toInt() <= painted.texts[i].toInt(),
+                     qPrintable(painted.texts.join(u' ')));
+        }
     }
 
     void emptyExtractionPathOnlyLists() {
