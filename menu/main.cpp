@@ -8,12 +8,15 @@
 #include "qtsound.h"
 #include "unziplauncher.h"
 
+#include <checkreport.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QListWidget>
 #include <QStyleFactory>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -29,17 +32,9 @@ int refuse(QtPrompts& prompts, const QString& message) {
     return 1;
 }
 
-} // namespace
-
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("menu"));
-    QApplication::setApplicationVersion(product::versionNumber());
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-
-    const MenuOptions options =
-        MenuOptions::parse(QApplication::arguments(), QApplication::applicationDirPath(),
-                           qEnvironmentVariable("MENU_LANG"));
+// Help, version, a mistake and the disc check are answered on the terminal,
+// before any window system is needed; nothing when the menu is to run.
+std::optional<int> answerOnTerminal(const MenuOptions& options) {
     switch (options.outcome) {
     case MenuOptions::Outcome::ShowHelp:
     case MenuOptions::Outcome::ShowVersion:
@@ -48,9 +43,36 @@ int main(int argc, char* argv[]) {
     case MenuOptions::Outcome::Error:
         print(stderr, options.message);
         return 2;
+    case MenuOptions::Outcome::CheckDisc:
+        return runDiscCheck(options.discFolder, options.check, stdout);
     case MenuOptions::Outcome::Run:
         break;
     }
+    return std::nullopt;
+}
+
+void nameApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("menu"));
+    QCoreApplication::setApplicationVersion(product::versionNumber());
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    MenuOptions options;
+    {
+        // The command line is read with no display at all.
+        QCoreApplication terminal(argc, argv);
+        nameApplication();
+        options = MenuOptions::parse(QCoreApplication::arguments(),
+                                     QCoreApplication::applicationDirPath(),
+                                     qEnvironmentVariable("MENU_LANG"));
+        if (const std::optional<int> status = answerOnTerminal(options))
+            return *status;
+    }
+    QApplication app(argc, argv);
+    nameApplication();
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
     QtDesktop desktop;
     QtPrompts prompts;

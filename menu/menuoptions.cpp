@@ -40,6 +40,7 @@ MenuOptions MenuOptions::parse(const QStringList& arguments, const QString& prog
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(lang);
+    addDiscCheckOptions(parser);
     parser.addPositionalArgument(
         QStringLiteral("FOLDER"),
         QCoreApplication::translate("menu",
@@ -93,6 +94,16 @@ MenuOptions MenuOptions::parse(const QStringList& arguments, const QString& prog
     if (options.folderGiven && given.isFile())
         folder = given.absolutePath();
     options.discFolder = QDir::cleanPath(QDir(folder).absolutePath());
+    if (discCheckAsked(parser)) {
+        QString error;
+        if (const auto request = discCheckRequest(parser, options.language, &error)) {
+            options.outcome = Outcome::CheckDisc;
+            options.check = *request;
+        } else {
+            options.outcome = Outcome::Error;
+            options.message = error;
+        }
+    }
     return options;
 }
 

@@ -1,16 +1,19 @@
 #pragma once
 
+#include "checkreport.h"
+
 #include <QString>
 #include <QStringList>
 
 // What the command line and the environment ask of the menu.
 struct MenuOptions {
-    enum class Outcome { Run, ShowHelp, ShowVersion, Error };
+    enum class Outcome { Run, ShowHelp, ShowVersion, Error, CheckDisc };
     Outcome outcome = Outcome::Run;
     QString message;    // help, version or error text
     QString discFolder; // absolute, without a trailing separator
     QString language = QStringLiteral("IT");
     bool folderGiven = false;
+    DiscCheckRequest check; // for CheckDisc: the report's form and what to look at
 
     // arguments as QCoreApplication::arguments() gives them (program first).
     // programFolder is where the menu program lies; environmentLanguage is

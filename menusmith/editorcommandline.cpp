@@ -29,6 +29,7 @@ EditorCommandLine parseEditorCommandLine(const QStringList& arguments,
     parser.addOption(helpOption);
     parser.addOption(versionOption);
     parser.addOption(languageOption);
+    addDiscCheckOptions(parser);
     parser.addPositionalArgument(
         u"config"_s, u"A config.ini, or the folder that holds it, to open."_s, u"[config.ini]"_s);
 
@@ -55,6 +56,22 @@ EditorCommandLine parseEditorCommandLine(const QStringList& arguments,
         result.exitNow = true;
         result.exitCode = 2;
         result.output = u"menusmith opens one config.ini at a time.\n"_s + parser.helpText();
+        return result;
+    }
+    if (discCheckAsked(parser)) {
+        QString error;
+        const auto request = discCheckRequest(parser, result.language, &error);
+        if (!request) {
+            result.exitNow = true;
+            result.exitCode = 2;
+            result.output = error;
+            return result;
+        }
+        result.checkDisc = true;
+        result.check = *request;
+        // A config.ini named instead of its folder checks the folder.
+        const QFileInfo named(positional.isEmpty() ? u"."_s : positional.first());
+        result.checkFolder = named.isFile() ? named.absolutePath() : named.absoluteFilePath();
         return result;
     }
     if (!positional.isEmpty()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <checkreport.h>
+
 #include <QString>
 #include <QStringList>
 
@@ -10,9 +12,14 @@ struct EditorCommandLine {
     bool exitNow = false;                    // --help or --version was answered
     int exitCode = 0;
     QString output; // what --help, --version or a mistake prints
+    // --check: the project folder to check instead of opening the editor.
+    bool checkDisc = false;
+    QString checkFolder;
+    DiscCheckRequest check;
 };
 
 // Reads arguments (the program name first) and MENUSMITH_LANG: "--lang EN",
-// "--help", "--version" and an optional config.ini or the folder that holds it.
+// "--help", "--version" and an optional config.ini or the folder that holds it;
+// "--check [PROJECT_FOLDER]" checks that folder (the current one without it).
 EditorCommandLine parseEditorCommandLine(const QStringList& arguments,
                                          const QString& languageVariable);

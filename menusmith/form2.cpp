@@ -224,6 +224,7 @@ void Form2::buildMenus() {
     panelItem(u"database"_s, u"F5"_s, Panel::Database);
     QAction* designerItem =
         addItem(project, u"AspettoGrafico"_s, QKeySequence(u"F6"_s), &Form2::openDesigner);
+    QAction* checkItem = addItem(project, u"CheckDisc"_s, QKeySequence(u"F7"_s), &Form2::checkDisc);
 
     QMenu* help = addMenu(u"Help"_s);
     addItem(help, u"Readme"_s, QKeySequence(), &Form2::openHelp);
@@ -237,7 +238,7 @@ void Form2::buildMenus() {
 
     // New, Open and Exit stay available while a record is edited.
     m_lockedActions = m_panelActions;
-    m_lockedActions << saveItem << testItem << designerItem;
+    m_lockedActions << saveItem << testItem << designerItem << checkItem;
 }
 
 void Form2::connectPanels() {

@@ -13,6 +13,7 @@
 #include <memory>
 
 class CategoriesPanel;
+class CheckWindow;
 class DatabasePanel;
 class Desktop;
 class IconsPanel;
@@ -25,6 +26,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class TextPanel;
+struct Finding;
 
 // The editor's main window: the five panels, the project's lifecycle (new,
 // open, save, exit), the designer button, the test run, the help page and the
@@ -61,6 +63,11 @@ public:
     void testRun();
     void openHelp();
     void showAbout();
+    // Checks the saved config.ini and lists what would fail on the end
+    // user's machine; unsaved changes are saved first when the author agrees.
+    void checkDisc();
+    // Opens the record or the panel that holds what finding is about.
+    void showFinding(const Finding& finding);
     // Hands one of the maker's addresses to the desktop; key is the name of
     // the menu item or label that asks for it.
     void openLink(const QString& key);
@@ -73,6 +80,7 @@ public:
     DatabasePanel* databasePanel() const { return m_database; }
     CategoriesPanel* categoriesPanel() const { return m_categories; }
     LayoutDesigner* designer() const { return m_designer.get(); }
+    CheckWindow* checkWindow() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -93,6 +101,7 @@ private:
     void refreshLayoutText();
     void captureLayout();
     bool askExit();
+    bool hasUnsavedChanges() const;
     void message(const QString& text);
     QString initialFolder() const;
 
@@ -116,4 +125,5 @@ private:
     DatabasePanel* m_database = nullptr;
     CategoriesPanel* m_categories = nullptr;
     std::unique_ptr<LayoutDesigner> m_designer;
+    QPointer<CheckWindow> m_checkWindow;
 };

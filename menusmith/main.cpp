@@ -10,19 +10,35 @@
 
 #include <cstdio>
 
+namespace {
+
+void nameApplication() {
+    QCoreApplication::setApplicationName(QStringLiteral("menusmith"));
+    QCoreApplication::setApplicationVersion(product::versionNumber());
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    EditorCommandLine options;
+    {
+        // Help, version, mistakes and the disc check are answered on the
+        // terminal, with no display at all.
+        QCoreApplication terminal(argc, argv);
+        nameApplication();
+        options = parseEditorCommandLine(QCoreApplication::arguments(),
+                                         qEnvironmentVariable("MENUSMITH_LANG"));
+        if (options.checkDisc)
+            return runDiscCheck(options.checkFolder, options.check, stdout);
+        if (options.exitNow) {
+            std::fputs(options.output.toLocal8Bit().constData(),
+                       options.exitCode == 0 ? stdout : stderr);
+            return options.exitCode;
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setApplicationName(QStringLiteral("menusmith"));
-    QApplication::setApplicationVersion(product::versionNumber());
-
-    const EditorCommandLine options =
-        parseEditorCommandLine(QApplication::arguments(), qEnvironmentVariable("MENUSMITH_LANG"));
-    if (options.exitNow) {
-        std::fputs(options.output.toLocal8Bit().constData(),
-                   options.exitCode == 0 ? stdout : stderr);
-        return options.exitCode;
-    }
+    nameApplication();
 
     QtPrompts prompts;
     QtDesktop desktop;

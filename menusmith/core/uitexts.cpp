@@ -99,6 +99,21 @@ constexpr TextRow textRows[] = {
     {u"suggerimenti", u"Invia Suggerimenti", u"Suggestions"},
     {u"WebPage", u"Web Page", u"Web Page"},
     {u"Aggiornamenti", u"Aggiornamenti", u"Upgrade"},
+    {u"CheckDisc", u"Verifica disco", u"Check disc"},
+
+    // The window of the disc check.
+    {u"chkSeverity", u"Gravità", u"Severity"},
+    {u"chkApplication", u"Applicazione", u"Application"},
+    {u"chkField", u"Campo", u"Field"},
+    {u"chkReason", u"Problema", u"Problem"},
+    {u"chkClose", u"Chiudi", u"Close"},
+    {u"chk-error", u"Errore", u"Error"},
+    {u"chk-warning", u"Avviso", u"Warning"},
+    {u"chk-info", u"Informazione", u"Note"},
+    {u"txtCheckSaveFirst",
+     u"Il progetto ha modifiche non salvate e la verifica legge il config.ini salvato. Salvare "
+     u"prima?",
+     u"The project has unsaved changes and the check reads the saved config.ini. Save first?"},
 
     // Messages, titles, dialog titles, tooltips and the other windows' texts.
     {u"txtAttention", u"ATTENZIONE", u"Attention"},

@@ -137,6 +137,13 @@ void DatabasePanel::resizeEvent(QResizeEvent* event) {
     m_editor->setGeometry(rect());
 }
 
+void DatabasePanel::showRecord(int row) {
+    if (isEditing() || row < 0 || row >= m_names->count())
+        return;
+    m_names->setCurrentRow(row);
+    selectRecord(row);
+}
+
 void DatabasePanel::selectRecord(int row) {
     m_state.currentRecord = row;
     showCurrentRecord();

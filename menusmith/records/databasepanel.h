@@ -38,6 +38,9 @@ public:
 
     bool isEditing() const;
 
+    // Makes record row current and shows it, as a click on its name does.
+    void showRecord(int row);
+
     // The buttons and the record editor, for the main window and for tests.
     RecordEditor* recordEditor() const { return m_editor; }
 
