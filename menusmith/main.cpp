@@ -1,5 +1,6 @@
 #include "editorcommandline.h"
 #include "form2.h"
+#include "publishcommand.h"
 
 #include <productinfo.h>
 #include <qtdesktop.h>
@@ -30,6 +31,9 @@ int main(int argc, char* argv[]) {
                                          qEnvironmentVariable("MENUSMITH_LANG"));
         if (options.checkDisc)
             return runDiscCheck(options.checkFolder, options.check, stdout);
+        if (options.publish)
+            return runPublishCommand(options.publishRequest, options.language,
+                                     QCoreApplication::applicationDirPath(), stdout, stderr);
         if (options.exitNow) {
             std::fputs(options.output.toLocal8Bit().constData(),
                        options.exitCode == 0 ? stdout : stderr);
