@@ -51,9 +51,9 @@ constexpr CheckTextRow kRows[] = {
      u"%1 is a script without a #! line: it does not start"},
     {u"exec-bit",
      u"%1 ha bisogno del permesso di esecuzione, che questa copia non ha e che supporti come FAT "
-     u"o ISO 9660 non conservano: avviatelo con \"sh %1\"",
+     u"o ISO 9660 non conservano",
      u"%1 needs its execute bit, which this copy lacks and media such as FAT or ISO 9660 do not "
-     u"keep: start it as \"sh %1\""},
+     u"keep"},
     {u"window-too-large",
      u"la finestra (%1 × %2) supera 1024 × 768: non entra negli schermi dei portatili piccoli e "
      u"dei proiettori",

@@ -32,8 +32,8 @@ void checkPicture(DiscContext& context, const QString& storedPath, const Finding
 }
 
 void checkFixedPictures(DiscContext& context) {
-    for (const QString name : {QStringLiteral("logo.bmp"), QStringLiteral("default.bmp"),
-                               QStringLiteral("splash.bmp")}) {
+    for (const QString& name : {QStringLiteral("logo.bmp"), QStringLiteral("default.bmp"),
+                                QStringLiteral("splash.bmp")}) {
         if (const auto file = paths::findInFolder(context.folder(), name)) {
             context.noteNamed(QDir::cleanPath(*file));
             checkLoads(context, *file, name, {-1, name});

@@ -7,6 +7,7 @@
 #include "qtprompts.h"
 #include "qtsound.h"
 #include "unziplauncher.h"
+#include "windowsystemoptions.h"
 
 #include <checkreport.h>
 
@@ -71,25 +72,38 @@ void nameApplication() {
     QCoreApplication::setApplicationVersion(product::versionNumber());
 }
 
+MenuOptions readCommandLine() {
+    return MenuOptions::parse(QCoreApplication::arguments(), QCoreApplication::applicationDirPath(),
+                              qEnvironmentVariable("MENU_LANG"));
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     MenuOptions options;
+    bool readAgain = false;
     {
         // The command line is read with no display at all.
         QCoreApplication terminal(argc, argv);
         nameApplication();
-        options = MenuOptions::parse(QCoreApplication::arguments(),
-                                     QCoreApplication::applicationDirPath(),
-                                     qEnvironmentVariable("MENU_LANG"));
-        if (const std::optional<int> status = answerOnTerminal(options))
-            return *status;
+        options = readCommandLine();
+        readAgain = options.outcome == MenuOptions::Outcome::Error &&
+                    hasWindowSystemOptions(QCoreApplication::arguments());
+        if (!readAgain) {
+            if (const std::optional<int> status = answerOnTerminal(options))
+                return *status;
+        }
     }
     usePluginsOf(options.runtimeFolder);
     QApplication app(argc, argv);
     usePluginsOf(options.runtimeFolder);
     nameApplication();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (readAgain) {
+        options = readCommandLine();
+        if (const std::optional<int> status = answerOnTerminal(options))
+            return *status;
+    }
 
     QtDesktop desktop;
     QtPrompts prompts;

@@ -5,11 +5,13 @@
 #include <productinfo.h>
 #include <qtdesktop.h>
 #include <qtprompts.h>
+#include <windowsystemoptions.h>
 
 #include <QApplication>
 #include <QStyleFactory>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -18,31 +20,51 @@ void nameApplication() {
     QCoreApplication::setApplicationVersion(product::versionNumber());
 }
 
+EditorCommandLine readCommandLine() {
+    return parseEditorCommandLine(QCoreApplication::arguments(),
+                                  qEnvironmentVariable("MENUSMITH_LANG"));
+}
+
+// Help, version, a mistake, the disc check and Publish; nothing when the
+// editor is to run.
+std::optional<int> answerOnTerminal(const EditorCommandLine& options) {
+    if (options.checkDisc)
+        return runDiscCheck(options.checkFolder, options.check, stdout);
+    if (options.publish)
+        return runPublishCommand(options.publishRequest, options.language,
+                                 QCoreApplication::applicationDirPath(), stdout, stderr);
+    if (!options.exitNow)
+        return std::nullopt;
+    std::fputs(options.output.toLocal8Bit().constData(), options.exitCode == 0 ? stdout : stderr);
+    return options.exitCode;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     EditorCommandLine options;
+    bool readAgain = false;
     {
         // Help, version, mistakes and the disc check are answered on the
         // terminal, with no display at all.
         QCoreApplication terminal(argc, argv);
         nameApplication();
-        options = parseEditorCommandLine(QCoreApplication::arguments(),
-                                         qEnvironmentVariable("MENUSMITH_LANG"));
-        if (options.checkDisc)
-            return runDiscCheck(options.checkFolder, options.check, stdout);
-        if (options.publish)
-            return runPublishCommand(options.publishRequest, options.language,
-                                     QCoreApplication::applicationDirPath(), stdout, stderr);
-        if (options.exitNow) {
-            std::fputs(options.output.toLocal8Bit().constData(),
-                       options.exitCode == 0 ? stdout : stderr);
-            return options.exitCode;
+        options = readCommandLine();
+        readAgain = options.exitNow && options.exitCode == 2 &&
+                    hasWindowSystemOptions(QCoreApplication::arguments());
+        if (!readAgain) {
+            if (const std::optional<int> status = answerOnTerminal(options))
+                return *status;
         }
     }
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     nameApplication();
+    if (readAgain) {
+        options = readCommandLine();
+        if (const std::optional<int> status = answerOnTerminal(options))
+            return *status;
+    }
 
     QtPrompts prompts;
     QtDesktop desktop;

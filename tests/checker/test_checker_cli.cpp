@@ -18,8 +18,8 @@ struct Run {
     QByteArray err;
 };
 
-Run run(const QString& program, const QStringList& arguments) {
-    QProcessEnvironment environment;
+Run run(const QString& program, const QStringList& arguments,
+        QProcessEnvironment environment = {}) {
     const QProcessEnvironment inherited = QProcessEnvironment::systemEnvironment();
     // Only what a bare terminal has, and the sanitizers' settings of the test.
     for (const QString& name :
@@ -57,6 +57,7 @@ private slots:
     void demoDiscHasOnlyItsWarnings_data();
     void demoDiscHasOnlyItsWarnings();
     void errorsAndMistakes();
+    void windowSystemOptionsStillWork();
 };
 
 void TestCheckerCli::answersWithoutDisplay_data() {
@@ -105,6 +106,18 @@ void TestCheckerCli::errorsAndMistakes() {
     QCOMPARE(badFormat.status, 2);
     QVERIFY(!badFormat.err.isEmpty());
     QCOMPARE(run(u"" MENU_PROGRAM ""_s, {u"--check"_s, u"--target"_s, u"floppy"_s}).status, 2);
+}
+
+// Qt's own options are taken out by QApplication: with them, the command line
+// is read again once the window system is there.
+void TestCheckerCli::windowSystemOptionsStillWork() {
+    QProcessEnvironment offscreen;
+    offscreen.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    for (const QString& program : {u"" MENU_PROGRAM ""_s, u"" MENUSMITH_PROGRAM ""_s}) {
+        const Run result = run(program, {u"-reverse"_s, u"--version"_s}, offscreen);
+        QVERIFY2(result.status == 0, result.err.constData());
+        QVERIFY(result.out.contains("1."));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestCheckerCli)
