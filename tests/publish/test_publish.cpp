@@ -5,6 +5,7 @@
 #include "editorcommandline.h"
 #include "editorfixture.h"
 #include "publisher.h"
+#include "runtimelocation.h"
 #include "uitexts.h"
 
 #include <QAction>
@@ -154,6 +155,28 @@ private slots:
         QCOMPARE(arguments, xorrisoArguments(bench.target, request.isoFile, u"DISC_ONE"_s));
         QCOMPARE(discfiles::volumeName(u"  Demo disc – programs, documents and links!"_s),
                  u"DEMO_DISC_PROGRAMS_DOCUMENTS_AND"_s);
+    }
+
+    // Installed below the prefix's library folder, or gathered in the build tree.
+    void findsTheRuntimeBesideTheEditor_data() {
+        QTest::addColumn<QString>("place");
+        QTest::newRow("installed") << u"lib/discmenu/runtime"_s;
+        QTest::newRow("build tree") << u"runtime"_s;
+        QTest::newRow("nowhere") << u""_s;
+    }
+    void findsTheRuntimeBesideTheEditor() {
+        QFETCH(QString, place);
+        Workbench bench;
+        const QString editor = bench.root.filePath(u"bin"_s);
+        const QString runtime = bench.root.filePath(place);
+        if (!place.isEmpty()) {
+            QVERIFY(QDir().mkpath(QFileInfo(runtime).absolutePath()));
+            QVERIFY(QDir().rename(bench.runtime, runtime));
+        } else {
+            QVERIFY(QDir(bench.runtime).removeRecursively());
+        }
+        QCOMPARE(findRuntime(editor).value_or(QString()), place.isEmpty() ? QString() : runtime);
+        QVERIFY(runtimeCandidates(editor).contains(bench.root.filePath(u"lib/discmenu/runtime"_s)));
     }
 
     void commandLine_data() {
