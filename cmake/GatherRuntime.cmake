@@ -45,8 +45,10 @@ set(systemLibraries
 
 # The Qt plugins the menu uses, below Qt's plugin folder; a missing one (the
 # wayland plugins come with qt6-wayland) is passed over. Bitmaps and PNG are
-# read by Qt Gui itself; GIF, icons and JPEG need their plugins. Sound needs no
-# plugin: QSoundEffect plays through PulseAudio, built into Qt Multimedia.
+# read by Qt Gui itself; GIF, icons (and cursors) and JPEG need their plugins.
+# Sound needs no plugin: QSoundEffect plays through PulseAudio, built into Qt
+# Multimedia (its GStreamer and FFmpeg backends are for media players). The
+# xcb GL integrations stay out: the menu draws no OpenGL.
 set(plugins
   platforms/libqxcb.so platforms/libqoffscreen.so
   platforms/libqwayland-generic.so wayland-shell-integration/libxdg-shell.so
