@@ -44,9 +44,11 @@ constexpr CheckTextRow kRows[] = {
      u"per Linux",
      u"%1 only runs on Windows: a disc for both systems needs a Linux command too"},
     {u"linux-only",
-     u"%1 funziona solo su Linux: un disco per entrambi i sistemi deve avere anche un comando "
-     u"per Windows",
-     u"%1 only runs on Linux: a disc for both systems needs a Windows command too"},
+     u"%1 funziona solo su Linux, e solo finché ha il permesso di esecuzione (che FAT e ISO 9660 "
+     u"senza Rock Ridge non conservano): un disco per entrambi i sistemi deve avere anche un "
+     u"comando per Windows",
+     u"%1 only runs on Linux, and only while it keeps its execute bit (FAT and ISO 9660 without "
+     u"Rock Ridge do not keep it): a disc for both systems needs a Windows command too"},
     {u"no-shebang", u"%1 è uno script senza la riga #!: non si avvia",
      u"%1 is a script without a #! line: it does not start"},
     {u"exec-bit",
