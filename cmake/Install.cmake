@@ -61,3 +61,6 @@ add_custom_target(compressed_docs ALL DEPENDS ${gzipped})
 install(FILES ${distOut}/man/menu.1.gz ${distOut}/man/menusmith.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${dist}/debian/copyright ${distOut}/changelog.gz DESTINATION ${MENU_DOCDIR})
+
+# The menu runtime that discs carry (component "runtime").
+include(${CMAKE_CURRENT_LIST_DIR}/Runtime.cmake)

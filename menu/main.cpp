@@ -52,6 +52,21 @@ std::optional<int> answerOnTerminal(const MenuOptions& options) {
     return std::nullopt;
 }
 
+// A runtime's menu loads the runtime's plugins only: a system Qt of another
+// version keeps its plugins to itself. Set before the window system starts,
+// and again once the application exists, which adds its own folder.
+void usePluginsOf(const QString& runtimeFolder) {
+    if (!runtimeFolder.isEmpty())
+        QCoreApplication::setLibraryPaths({runtimeFolder + QStringLiteral("/plugins")});
+}
+
+// For the portable runtime's test: MENU_PRINT_TITLE makes the menu say on
+// stdout which window came up.
+void printTitleWhenAsked(const QWidget& window) {
+    if (qEnvironmentVariableIsSet("MENU_PRINT_TITLE"))
+        print(stdout, QStringLiteral("window: ") + window.windowTitle() + u'\n');
+}
+
 void nameApplication() {
     QCoreApplication::setApplicationName(QStringLiteral("menu"));
     QCoreApplication::setApplicationVersion(product::versionNumber());
@@ -79,7 +94,9 @@ int main(int argc, char* argv[]) {
                 return *status;
         }
     }
+    usePluginsOf(options.runtimeFolder);
     QApplication app(argc, argv);
+    usePluginsOf(options.runtimeFolder);
     nameApplication();
     useFusionStyle();
     if (readAgain) {
@@ -114,6 +131,7 @@ int main(int argc, char* argv[]) {
             return;
         }
         form.show();
+        printTitleWhenAsked(form);
     });
     splash.load();
     if (failure)

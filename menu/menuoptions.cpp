@@ -40,6 +40,14 @@ MenuOptions MenuOptions::parse(const QStringList& arguments, const QString& prog
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(lang);
+    // The disc's launcher names the runtime: started through the system's
+    // loader, the menu cannot find it beside itself.
+    QCommandLineOption runtime(
+        QStringLiteral("runtime"),
+        QCoreApplication::translate("menu", "The folder of the runtime the menu comes with."),
+        QStringLiteral("DIR"));
+    runtime.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(runtime);
     addDiscCheckOptions(parser);
     parser.addPositionalArgument(
         QStringLiteral("FOLDER"),
@@ -94,6 +102,8 @@ MenuOptions MenuOptions::parse(const QStringList& arguments, const QString& prog
     if (options.folderGiven && given.isFile())
         folder = given.absolutePath();
     options.discFolder = QDir::cleanPath(QDir(folder).absolutePath());
+    if (parser.isSet(runtime))
+        options.runtimeFolder = QDir::cleanPath(QDir(parser.value(runtime)).absolutePath());
     if (discCheckAsked(parser)) {
         QString error;
         if (const auto request = discCheckRequest(parser, options.language, &error)) {

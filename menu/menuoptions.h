@@ -13,6 +13,9 @@ struct MenuOptions {
     QString discFolder; // absolute, without a trailing separator
     QString language = QStringLiteral("IT");
     bool folderGiven = false;
+    // --runtime: the folder of the runtime the menu was started from, whose
+    // plugins it loads instead of the system's; empty for the system's Qt.
+    QString runtimeFolder;
     DiscCheckRequest check; // for CheckDisc: the report's form and what to look at
 
     // arguments as QCoreApplication::arguments() gives them (program first).

@@ -30,6 +30,17 @@ EditorCommandLine parseEditorCommandLine(const QStringList& arguments,
     parser.addOption(versionOption);
     parser.addOption(languageOption);
     addDiscCheckOptions(parser);
+    const QCommandLineOption publishOption(
+        u"publish"_s, u"Make PROJECT_FOLDER into a disc in TARGET_FOLDER, with the menu runtime "
+                      u"and the files that start it: menusmith --publish PROJECT_FOLDER "
+                      u"TARGET_FOLDER [--force] [--iso FILE]."_s);
+    const QCommandLineOption forceOption(
+        u"force"_s, u"With --publish: despite errors of the disc check, and over another "
+                    u"config.ini in TARGET_FOLDER."_s);
+    const QCommandLineOption isoOption(
+        u"iso"_s, u"With --publish: write an ISO image of the disc too (needs xorriso)."_s,
+        u"FILE"_s);
+    parser.addOptions({publishOption, forceOption, isoOption});
     parser.addPositionalArgument(
         u"config"_s, u"A config.ini, or the folder that holds it, to open."_s, u"[config.ini]"_s);
 
@@ -52,6 +63,29 @@ EditorCommandLine parseEditorCommandLine(const QStringList& arguments,
     result.language =
         languageOf(parser.isSet(languageOption) ? parser.value(languageOption) : languageVariable);
     const QStringList positional = parser.positionalArguments();
+    if (parser.isSet(publishOption)) {
+        if (positional.size() != 2) {
+            result.exitNow = true;
+            result.exitCode = 2;
+            result.output =
+                u"--publish needs PROJECT_FOLDER and TARGET_FOLDER.\n"_s + parser.helpText();
+            return result;
+        }
+        result.publish = true;
+        result.publishRequest.projectFolder = QFileInfo(positional.at(0)).absoluteFilePath();
+        result.publishRequest.targetFolder = QFileInfo(positional.at(1)).absoluteFilePath();
+        result.publishRequest.ignoreCheckErrors = parser.isSet(forceOption);
+        result.publishRequest.replaceConfig = parser.isSet(forceOption);
+        if (parser.isSet(isoOption))
+            result.publishRequest.isoFile = QFileInfo(parser.value(isoOption)).absoluteFilePath();
+        return result;
+    }
+    if (parser.isSet(forceOption) || parser.isSet(isoOption)) {
+        result.exitNow = true;
+        result.exitCode = 2;
+        result.output = u"--force and --iso go with --publish.\n"_s + parser.helpText();
+        return result;
+    }
     if (positional.size() > 1) {
         result.exitNow = true;
         result.exitCode = 2;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <checkreport.h>
+#include <publisher.h>
 
 #include <QString>
 #include <QStringList>
@@ -16,10 +17,14 @@ struct EditorCommandLine {
     bool checkDisc = false;
     QString checkFolder;
     DiscCheckRequest check;
+    // --publish: the project made into a disc instead of opening the editor.
+    bool publish = false;
+    PublishRequest publishRequest; // without the runtime, which the editor finds
 };
 
 // Reads arguments (the program name first) and MENUSMITH_LANG: "--lang EN",
 // "--help", "--version" and an optional config.ini or the folder that holds it;
-// "--check [PROJECT_FOLDER]" checks that folder (the current one without it).
+// "--check [PROJECT_FOLDER]" checks that folder (the current one without it);
+// "--publish PROJECT_FOLDER TARGET_FOLDER [--force] [--iso FILE]" makes a disc.
 EditorCommandLine parseEditorCommandLine(const QStringList& arguments,
                                          const QString& languageVariable);

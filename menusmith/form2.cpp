@@ -225,6 +225,7 @@ void Form2::buildMenus() {
     QAction* designerItem =
         addItem(project, u"AspettoGrafico"_s, QKeySequence(u"F6"_s), &Form2::openDesigner);
     QAction* checkItem = addItem(project, u"CheckDisc"_s, QKeySequence(u"F7"_s), &Form2::checkDisc);
+    QAction* publishItem = addItem(project, u"PrepareDisc"_s, QKeySequence(), &Form2::prepareDisc);
 
     QMenu* help = addMenu(u"Help"_s);
     addItem(help, u"Readme"_s, QKeySequence(), &Form2::openHelp);
@@ -238,7 +239,7 @@ void Form2::buildMenus() {
 
     // New, Open and Exit stay available while a record is edited.
     m_lockedActions = m_panelActions;
-    m_lockedActions << saveItem << testItem << designerItem << checkItem;
+    m_lockedActions << saveItem << testItem << designerItem << checkItem << publishItem;
 }
 
 void Form2::connectPanels() {

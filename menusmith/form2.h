@@ -66,6 +66,10 @@ public:
     // Checks the saved config.ini and lists what would fail on the end
     // user's machine; unsaved changes are saved first when the author agrees.
     void checkDisc();
+    // Makes the saved project into a disc folder with the menu runtime, in a
+    // folder the author chooses; unsaved changes are saved first when the
+    // author agrees.
+    void prepareDisc();
     // Opens the record or the panel that holds what finding is about.
     void showFinding(const Finding& finding);
     // Hands one of the maker's addresses to the desktop; key is the name of
@@ -102,6 +106,10 @@ private:
     void captureLayout();
     bool askExit();
     bool hasUnsavedChanges() const;
+    // False when changes stay unsaved: the author said No (to questionKey) or
+    // the save failed.
+    bool saveChangesFirst(QStringView questionKey);
+    void showFindings(const QList<Finding>& findings);
     void message(const QString& text);
     QString initialFolder() const;
     // Makes path the open project's file, and its folder the current one.

@@ -60,25 +60,32 @@ void Form2::checkDisc() {
         message(m_texts.text(u"txtOpenOrCreate"));
         return;
     }
-    if (hasUnsavedChanges()) {
-        const auto answer = m_prompts.messageBox(
-            m_texts.text(u"txtCheckSaveFirst"), m_texts.text(u"txtAttention"),
-            Prompts::Buttons::YesNo, Prompts::Icon::Question, Prompts::Answer::No);
-        if (answer != Prompts::Answer::Yes)
-            return;
-        saveProject();
-        if (hasUnsavedChanges())
-            return; // not saved: the save has said why
-    }
+    if (!saveChangesFirst(u"txtCheckSaveFirst"))
+        return;
     DiscCheckOptions options;
     options.language = m_state.editorLanguage;
-    const QList<Finding> findings = ::checkDisc(m_state.projectFolder, options);
+    showFindings(::checkDisc(m_state.projectFolder, options));
+}
+
+bool Form2::saveChangesFirst(QStringView questionKey) {
+    if (!hasUnsavedChanges())
+        return true;
+    const auto answer =
+        m_prompts.messageBox(m_texts.text(questionKey), m_texts.text(u"txtAttention"),
+                             Prompts::Buttons::YesNo, Prompts::Icon::Question, Prompts::Answer::No);
+    if (answer != Prompts::Answer::Yes)
+        return false;
+    saveProject();
+    return !hasUnsavedChanges(); // not saved: the save has said why
+}
+
+void Form2::showFindings(const QList<Finding>& findings) {
     if (!m_checkWindow) {
         m_checkWindow = new CheckWindow(m_texts, this);
         connect(m_checkWindow, &CheckWindow::findingActivated, this, &Form2::showFinding);
     }
     // The summary line of the terminal report: its last line.
-    const QString report = formatTextReport(findings, CheckTexts(options.language));
+    const QString report = formatTextReport(findings, CheckTexts(m_state.editorLanguage));
     m_checkWindow->setFindings(findings, report.trimmed().section(u'\n', -1));
     m_checkWindow->show();
     m_checkWindow->raise();

@@ -1,5 +1,6 @@
 #include "editorcommandline.h"
 #include "form2.h"
+#include "publishcommand.h"
 
 #include <fusionstyle.h>
 #include <productinfo.h>
@@ -24,10 +25,14 @@ EditorCommandLine readCommandLine() {
                                   qEnvironmentVariable("MENUSMITH_LANG"));
 }
 
-// Help, version, a mistake and the disc check; nothing when the editor is to run.
+// Help, version, a mistake, the disc check and Publish; nothing when the
+// editor is to run.
 std::optional<int> answerOnTerminal(const EditorCommandLine& options) {
     if (options.checkDisc)
         return runDiscCheck(options.checkFolder, options.check, stdout);
+    if (options.publish)
+        return runPublishCommand(options.publishRequest, options.language,
+                                 QCoreApplication::applicationDirPath(), stdout, stderr);
     if (!options.exitNow)
         return std::nullopt;
     std::fputs(options.output.toLocal8Bit().constData(), options.exitCode == 0 ? stdout : stderr);
