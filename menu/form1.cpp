@@ -1,9 +1,11 @@
 #include "form1.h"
 
 #include "aboutbox.h"
+#include "accessiblenames.h"
 #include "configpath.h"
 #include "configvalues.h"
 #include "desktop.h"
+#include "facenames.h"
 #include "launchplan.h"
 #include "layoutnumbers.h"
 #include "linetokenizer.h"
@@ -65,9 +67,15 @@ Form1::Form1(Options options, Desktop& desktop, Sound& sound, QWidget* parent)
     // moves it by itself, on focus for one.
     connect(m_face->appList(), &QListWidget::itemSelectionChanged, this,
             [this] { rowChosen(selectedRow()); });
+    // Enter on a row, or a double-click, installs as the button would.
+    connect(m_face->appList(), &QListWidget::activated, this, [this] {
+        if (m_face->installButton()->isEnabled())
+            install();
+    });
     connect(m_face->installButton(), &QPushButton::clicked, this, &Form1::install);
     connect(m_face->exploreButton(), &QPushButton::clicked, this, &Form1::explore);
     connect(m_face->extraButton(), &QPushButton::clicked, this, &Form1::extra);
+    accessibility::prepareWindow(this);
 }
 
 Form1::~Form1() = default;
@@ -87,6 +95,7 @@ std::optional<QString> Form1::load() {
     // 2. The language.
     m_texts = MenuTexts::forLanguage(m_options.language);
     m_face->exploreButton()->setText(m_texts.exploreCaption);
+    nameFaceControls(*m_face, m_options.language);
 
     // 3. Every relative name from here on is taken from the disc folder.
     QDir::setCurrent(m_options.discFolder);

@@ -9,8 +9,10 @@
 #include "modificatorwindow.h"
 #include "textpanel.h"
 
+#include <accessiblenames.h>
 #include <clickablelabel.h>
 #include <configvalues.h>
+#include <fitscrollarea.h>
 #include <framemeasure.h>
 #include <prompts.h>
 
@@ -64,6 +66,7 @@ Form2::Form2(const QString& language, Prompts& prompts, Desktop& desktop,
     connectPanels();
     applyCaptions();
     applyTooltips();
+    accessibility::prepareWindow(this, {{u"List1"_s, m_texts.text(u"Option5")}});
     // Made after the captions: its windows carry control names of their own.
     m_designer = std::make_unique<LayoutDesigner>(m_state, m_texts, m_prompts, m_desktop, this);
     connect(m_designer.get(), &LayoutDesigner::closed, this, &Form2::refreshLayoutText);
@@ -74,9 +77,13 @@ Form2::Form2(const QString& language, Prompts& prompts, Desktop& desktop,
 Form2::~Form2() = default;
 
 void Form2::buildWindow() {
-    auto* central = new QWidget(this);
+    // On a small screen or at a large scale the panels scroll.
+    auto* scroller = new FitScrollArea(this);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    auto* central = new QWidget(scroller);
     central->setObjectName(u"Form2Client"_s);
-    setCentralWidget(central);
+    scroller->setWidget(central);
+    setCentralWidget(scroller);
 
     auto* selectors = new QVBoxLayout;
     const QStringList selectorNames{u"Option1"_s, u"Option2"_s, u"Option3"_s, u"Option4"_s,
@@ -134,11 +141,11 @@ void Form2::buildWindow() {
     for (QWidget* panel : m_panels)
         layout->addWidget(panel, 0, 1);
     layout->setColumnStretch(1, 1);
-    resize(760, 560);
+    resize(boundedToScreen(this, QSize(760, 560)));
 }
 
 QWidget* Form2::buildFilePanel() {
-    auto* panel = new QGroupBox(centralWidget());
+    auto* panel = new QGroupBox(m_designerButton->parentWidget());
     panel->setObjectName(u"Frame3"_s);
     auto* layout = new QVBoxLayout(panel);
 
@@ -284,6 +291,12 @@ void Form2::applyTooltips() {
         for (QWidget* widget : findChildren<QWidget*>(QString::fromUtf16(control)))
             widget->setToolTip(m_texts.text(tip));
     }
+    // The arrows that move a record or a category show no caption.
+    const bool english = m_texts.isEnglish();
+    for (const QString& name : {u"Command8"_s, u"Command33"_s})
+        findChild<QWidget*>(name)->setToolTip(english ? u"Move up"_s : u"Sposta su"_s);
+    for (const QString& name : {u"Command9"_s, u"Command32"_s})
+        findChild<QWidget*>(name)->setToolTip(english ? u"Move down"_s : u"Sposta giù"_s);
     for (auto* cancel : findChildren<QAbstractButton*>(u"Command99"_s))
         cancel->setText(m_texts.text(u"txtCancelCaps"));
 }

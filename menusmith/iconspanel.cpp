@@ -46,6 +46,7 @@ IconsPanel::IconsPanel(EditorState& state, const UiTexts& texts, Prompts& prompt
         auto* picker = new QPushButton(this);
         picker->setObjectName(QString::fromUtf16(row.picker));
         picker->setIcon(pickerIcon);
+        picker->setToolTip(texts.text(u"txtSelectIcon"));
         layout->addWidget(label, i * 2, 0, 1, 2);
         layout->addWidget(box, i * 2 + 1, 0);
         layout->addWidget(picker, i * 2 + 1, 1);

@@ -1,5 +1,6 @@
 #include "aboutbox.h"
 
+#include "accessiblenames.h"
 #include "clickablelabel.h"
 #include "productinfo.h"
 #include "productpicture.h"
@@ -101,6 +102,7 @@ AboutBox* AboutBox::showMenuAbout(QWidget* owner, Desktop& desktop, const QStrin
     if (!box) {
         box = new AboutBox(Kind::Menu, desktop, owner);
         box->buildMenuFace(aboutText, credit);
+        accessibility::prepareWindow(box);
     }
     box->show();
     box->raise();
@@ -113,6 +115,7 @@ AboutBox* AboutBox::showEditorAbout(QWidget* owner, Desktop& desktop) {
     if (!box) {
         box = new AboutBox(Kind::Editor, desktop, owner);
         box->buildEditorFace();
+        accessibility::prepareWindow(box);
     }
     box->show();
     box->raise();
@@ -146,6 +149,9 @@ void AboutBox::buildMenuFace(const QString& aboutText, const QString& credit) {
     icon->setObjectName(QStringLiteral("picIcon"));
     icon->setPixmap(productPicture());
     icon->setGeometry(8, 8, 71, 71);
+    // The picture is a link to the maker's web page.
+    icon->setAccessibleName(QStringLiteral("Web Page"));
+    icon->setAccessibleDescription(applicationTitle());
     connect(icon, &ClickableLabel::clicked, this, [this] { openLink(webLink()); });
 
     addCommonLabels();
@@ -198,6 +204,7 @@ void AboutBox::buildEditorFace() {
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setPixmap(productPicture());
     picture->setGeometry(8, 8, 71, 71);
+    picture->setAccessibleDescription(applicationTitle());
 
     addCommonLabels();
 

@@ -2,7 +2,8 @@
 
 #include <QLabel>
 
-// A label that acts as a link: a hand pointer and a clicked signal.
+// A label that acts as a link: a hand pointer and a clicked signal, which
+// Enter and Space give as well once Tab has reached it.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 
@@ -14,4 +15,5 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };

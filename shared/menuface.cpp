@@ -90,6 +90,8 @@ MenuFace::MenuFace(const FacePlacement& placement, QWidget* parent)
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(u"Text1"_s);
     m_text->setReadOnly(true);
+    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_text->setTabChangesFocus(true);
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     m_install = makeButton(u"Command1"_s, this);
@@ -99,6 +101,15 @@ MenuFace::MenuFace(const FacePlacement& placement, QWidget* parent)
 
     m_picture9 = makeFrame(u"Picture9"_s, this);
     m_picture2 = makePicture(u"Picture2"_s, m_picture9);
+
+    // Tab goes as the eye does: the categories over the list, the list, the
+    // three buttons, and last the text panel, which is read, not written.
+    QWidget* previous = m_combo;
+    for (QWidget* next :
+         std::initializer_list<QWidget*>{m_list, m_install, m_explore, m_extra, m_text}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
 
     const std::array<QWidget*, kLayoutControlCount> widgets{
         m_install, m_explore, m_extra, m_picture1, m_picture9, m_list, m_text};

@@ -1,7 +1,64 @@
 #include "picturebutton.h"
 
+#include <QAccessibleWidget>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+namespace {
+
+// The caption changes with every application and may be empty while the
+// button shows only its picture; the role then names it.
+class PictureButtonAccessible : public QAccessibleWidget {
+public:
+    explicit PictureButtonAccessible(PictureButton* button)
+        : QAccessibleWidget(button, QAccessible::Button) {}
+
+    QString text(QAccessible::Text kind) const override {
+        const auto* b = button();
+        if (kind != QAccessible::Name || !b->accessibleName().isEmpty())
+            return QAccessibleWidget::text(kind);
+        QString caption = b->text();
+        caption.remove(QLatin1Char('&'));
+        return caption.isEmpty() ? b->roleName() : caption;
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.pressed = button()->isDown();
+        state.defaultButton = button()->isDefault();
+        return state;
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override {
+        if (action != pressAction())
+            QAccessibleWidget::doAction(action);
+        else if (button()->isEnabled())
+            button()->click();
+    }
+
+private:
+    PictureButton* button() const { return static_cast<PictureButton*>(widget()); }
+};
+
+QAccessibleInterface* pictureButtonInterface(const QString& className, QObject* object) {
+    auto* button = qobject_cast<PictureButton*>(object);
+    return className == u"PictureButton" && button ? new PictureButtonAccessible(button) : nullptr;
+}
+
+} // namespace
+
+PictureButton::PictureButton(QWidget* parent)
+    : QPushButton(parent) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(pictureButtonInterface);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+}
 
 void PictureButton::paintEvent(QPaintEvent* event) {
     if (icon().isNull()) {

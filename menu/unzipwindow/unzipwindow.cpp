@@ -1,5 +1,6 @@
 #include "unzipwindow.h"
 
+#include "accessiblenames.h"
 #include "extractfolders.h"
 #include "prompts.h"
 #include "twips.h"
@@ -98,6 +99,13 @@ VBUnzFrm::VBUnzFrm(const UnzTexts& texts, Prompts& prompts, QWidget* parent)
     place(msgOut_, 240, 2160, 3735, 2055);
     msgOut_->setFont(fontOf(QStringLiteral("Courier New"), 9, QFont::TypeWriter));
     msgOut_->setLineWrapMode(QPlainTextEdit::NoWrap);
+
+    label1_->setBuddy(zipFName_);
+    label2_->setBuddy(extractRoot_);
+    const bool english = &texts == &::unzTexts(u"EN");
+    accessibility::prepareWindow(
+        this, {{QStringLiteral("MsgOut"),
+                english ? QStringLiteral("Messages") : QStringLiteral("Messaggi")}});
 
     connect(command1_, &QPushButton::clicked, this, &VBUnzFrm::Command1_Click);
     connect(command2_, &QPushButton::clicked, this, &VBUnzFrm::Command2_Click);

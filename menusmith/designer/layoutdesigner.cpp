@@ -1,10 +1,12 @@
 #include "layoutdesigner.h"
 
 #include "aboutbox.h"
+#include "accessiblenames.h"
 #include "configpath.h"
 #include "designertexts.h"
 #include "designerwindow.h"
 #include "editorstate.h"
+#include "facenames.h"
 #include "layoutserializer.h"
 #include "menuface.h"
 #include "modificatorwindow.h"
@@ -74,6 +76,8 @@ void LayoutDesigner::captureLayout() {
 bool LayoutDesigner::create() {
     m_designer = new DesignerWindow(m_state.frameHeight);
     m_modificator = new ModificatorWindow(m_state, m_texts, m_prompts, *m_designer);
+    nameFaceControls(*m_designer->face(), m_state.editorLanguage);
+    accessibility::prepareWindow(m_designer);
 
     connect(m_designer, &DesignerWindow::picked, m_modificator, &ModificatorWindow::showPick);
     connect(m_designer, &DesignerWindow::aboutRequested, this, &LayoutDesigner::showAbout);

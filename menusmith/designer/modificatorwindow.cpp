@@ -1,10 +1,12 @@
 #include "modificatorwindow.h"
 
+#include "accessiblenames.h"
 #include "designertexts.h"
 #include "designerwindow.h"
 #include "editorstate.h"
 #include "factorylayout.h"
 #include "filedialogs.h"
+#include "fitscrollarea.h"
 #include "modificatorplacement.h"
 #include "pictureloader.h"
 #include "prompts.h"
@@ -14,12 +16,14 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
+#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
@@ -57,6 +61,7 @@ ModificatorWindow::ModificatorWindow(EditorState& state, const UiTexts& texts, P
     m_gridScroll->setPageStep(kGridLargeChange);
     m_gridScroll->setSingleStep(1);
     m_grid->setText(QString::number(m_gridScroll->value()));
+    accessibility::prepareWindow(this);
 }
 
 ModificatorWindow::~ModificatorWindow() = default;
@@ -127,6 +132,7 @@ void ModificatorWindow::buildControls() {
     colourGrid->addWidget(m_background, 2, 0);
     QPushButton* backgroundPicker = button("Command15", colourFrame);
     backgroundPicker->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    backgroundPicker->setToolTip(backgroundDialogTitle());
     colourGrid->addWidget(backgroundPicker, 2, 1);
     connect(backColour, &QPushButton::clicked, this, &ModificatorWindow::chooseBackColour);
     connect(textColour, &QPushButton::clicked, this, &ModificatorWindow::chooseTextColour);
@@ -143,7 +149,9 @@ void ModificatorWindow::buildControls() {
     connect(applyButton, &QPushButton::clicked, this, &ModificatorWindow::applyRequested);
     connect(cancelButton, &QPushButton::clicked, this, &ModificatorWindow::cancelRequested);
 
-    auto* grid = new QGridLayout(this);
+    // On a small screen or at a large scale the controls scroll.
+    auto* contents = new QWidget;
+    auto* grid = new QGridLayout(contents);
     grid->addWidget(sizeFrame, 0, 0, 1, 2);
     grid->addWidget(label("Label8", u"Oggetto selezionato:"_s, this), 1, 0);
     grid->addWidget(m_selected, 1, 1);
@@ -151,6 +159,23 @@ void ModificatorWindow::buildControls() {
     grid->addWidget(factory, 3, 0, 1, 2);
     grid->addWidget(applyButton, 4, 0);
     grid->addWidget(cancelButton, 4, 1);
+    auto* scroller = new FitScrollArea(this);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    scroller->setWidget(contents);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroller);
+
+    // Tab goes as the eye does: the cross row by row, then the selected object.
+    QWidget* previous = m_grid;
+    for (const char* name : {"Command1", "Command3", "Command4", "Command2", "Command5", "Command6",
+                             "Command7", "Command8"}) {
+        QWidget* next = findChild<QWidget*>(QString::fromLatin1(name));
+        setTabOrder(previous, next);
+        previous = next;
+    }
+    setTabOrder(previous, m_selected);
+    setTabOrder(m_selected, backColour);
 }
 
 void ModificatorWindow::setCaptions() {
@@ -213,7 +238,7 @@ void ModificatorWindow::placeBesideDesigner(std::optional<LayoutObjectId> edited
     if (!screen)
         return;
     if (!isVisible())
-        adjustSize();
+        resize(boundedToScreen(this, sizeHint()));
     // Before it is shown the window has no frame yet: the designer's is the measure.
     const QSize frame = isVisible() ? frameGeometry().size() - size()
                                     : m_designer.frameGeometry().size() - m_designer.size();
@@ -320,6 +345,15 @@ void ModificatorWindow::restoreFactoryLayout() {
         return;
     applyFactoryLayout(m_designer);
     m_background->clear();
+}
+
+void ModificatorWindow::keyPressEvent(QKeyEvent* event) {
+    // Escape cancels, as in a dialog.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        emit cancelRequested();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ModificatorWindow::closeEvent(QCloseEvent* event) {

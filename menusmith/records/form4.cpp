@@ -1,5 +1,6 @@
 #include "form4.h"
 
+#include <accessiblenames.h>
 #include <editorstate.h>
 #include <twips.h>
 #include <uitexts.h>
@@ -62,6 +63,9 @@ Form4::Form4(EditorState& state, const UiTexts& texts, QWidget* parent)
     m_cancel->setObjectName(u"Command2"_s);
     m_cancel->setAutoDefault(false);
     place(m_cancel, 2640, 1440, 1455, 375);
+
+    m_hint->setBuddy(m_address);
+    accessibility::prepareWindow(this);
 
     const qreal ratio = twips::perPixel(screen());
     setFixedSize(twips::toPixels(4215, ratio), twips::toPixels(1935, ratio));
