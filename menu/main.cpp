@@ -1,6 +1,7 @@
 #include "form1.h"
 #include "frmsplash.h"
 #include "menuface.h"
+#include "menulanguage.h"
 #include "menuoptions.h"
 #include "productinfo.h"
 #include "qtdesktop.h"
@@ -52,7 +53,9 @@ int main(int argc, char* argv[]) {
         break;
     }
 
-    installQtTranslations(options.language);
+    const QString language =
+        chooseMenuLanguage(options.language, discLanguage(options.discFolder), QLocale::system());
+    installQtTranslations(language);
     QtDesktop desktop;
     QtPrompts prompts;
     QtSound sound;
@@ -63,11 +66,11 @@ int main(int argc, char* argv[]) {
 
     Form1::Options formOptions;
     formOptions.discFolder = options.discFolder;
-    formOptions.language = options.language;
+    formOptions.language = language;
     formOptions.homeFolder = QDir::homePath();
     Form1 form(formOptions, desktop, sound);
 
-    UnzipLauncher unzip(form, prompts, options.language);
+    UnzipLauncher unzip(form, prompts, language);
 
     int failure = 0;
     FrmSplash splash(options.discFolder, sound, [&] {

@@ -9,7 +9,7 @@ struct MenuOptions {
     Outcome outcome = Outcome::Run;
     QString message;    // help, version or error text
     QString discFolder; // absolute, without a trailing separator
-    QString language = QStringLiteral("IT");
+    QString language;   // "IT" or "EN" as asked for; empty when not (see chooseMenuLanguage)
     bool folderGiven = false;
 
     // arguments as QCoreApplication::arguments() gives them (program first).

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -14,5 +15,7 @@ struct EditorCommandLine {
 
 // Reads arguments (the program name first) and MENUSMITH_LANG: "--lang EN",
 // "--help", "--version" and an optional config.ini or the folder that holds it.
+// Without a language asked for, the system's (see systemLanguage).
 EditorCommandLine parseEditorCommandLine(const QStringList& arguments,
-                                         const QString& languageVariable);
+                                         const QString& languageVariable,
+                                         const QLocale& systemLocale = QLocale::system());
