@@ -1,63 +1,80 @@
 #include "codepage.h"
 
-#include <array>
+#include <QStringEncoder>
 
 namespace {
 
-// The characters of bytes 0x80..0x9F; the rest of the code page is Latin-1.
-constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, // 80..87
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F, // 88..8F
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90..97
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178, // 98..9F
-};
-
-char16_t toUnicode(uchar byte) {
-    if (byte >= 0x80 && byte <= 0x9F)
-        return kHighControls[byte - 0x80];
-    return byte;
+// Qt's converters for the Windows code pages come from ICU and are found by name.
+const char* converterName(CodePage codePage) {
+    switch (codePage) {
+    case CodePage::Windows1250:
+        return "windows-1250";
+    case CodePage::Windows1251:
+        return "windows-1251";
+    case CodePage::Windows1252:
+        return "windows-1252";
+    case CodePage::Windows1253:
+        return "windows-1253";
+    case CodePage::Windows1254:
+        return "windows-1254";
+    case CodePage::Windows1257:
+        return "windows-1257";
+    case CodePage::Utf8:
+        break;
+    }
+    return "UTF-8";
 }
 
-// -1 when the character has no byte in the code page.
-int toByte(char16_t ch) {
-    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))
-        return ch;
-    for (int i = 0; i < int(kHighControls.size()); ++i) {
-        if (kHighControls[i] == ch)
-            return 0x80 + i;
-    }
-    return -1;
+// A converter's error flag does not clear, so each conversion gets a fresh one.
+QStringEncoder encoderFor(CodePage codePage) {
+    if (codePage == CodePage::Utf8)
+        return QStringEncoder(QStringConverter::Utf8);
+    return QStringEncoder(converterName(codePage));
 }
 
 } // namespace
 
-namespace cp1252 {
-
-QString decode(QByteArrayView bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        out[i] = QChar(toUnicode(uchar(bytes[i])));
-    return text;
+QString codePageNumber(CodePage codePage) {
+    return QString::number(int(codePage));
 }
 
-qsizetype firstUnencodable(QStringView text) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (toByte(text[i].unicode()) < 0)
-            return i;
+std::optional<CodePage> codePageOfNumber(QStringView number) {
+    const QStringView trimmed = number.trimmed();
+    for (CodePage codePage : allCodePages) {
+        if (trimmed == codePageNumber(codePage))
+            return codePage;
     }
-    return -1;
+    return std::nullopt;
 }
 
-std::optional<QByteArray> encode(QStringView text) {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const int byte = toByte(text[i].unicode());
-        if (byte < 0)
-            return std::nullopt;
-        bytes[i] = char(byte);
-    }
+QStringDecoder decoderFor(CodePage codePage) {
+    if (codePage == CodePage::Utf8)
+        return QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    return QStringDecoder(converterName(codePage), QStringConverter::Flag::Stateless);
+}
+
+QString decodeText(QByteArrayView bytes, CodePage codePage) {
+    return decoderFor(codePage).decode(bytes);
+}
+
+std::optional<QByteArray> encodeText(QStringView text, CodePage codePage) {
+    QStringEncoder encoder = encoderFor(codePage);
+    QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError())
+        return std::nullopt;
     return bytes;
 }
 
-} // namespace cp1252
+qsizetype firstUnencodable(QStringView text, CodePage codePage) {
+    if (encodeText(text, codePage))
+        return -1;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2
+                                                                                             : 1;
+        if (!encodeText(text.sliced(i, length), codePage))
+            return i;
+        i += length;
+    }
+    return 0;
+}

@@ -21,6 +21,10 @@ Result* generalSettingOf(Config& config, ConfigTag tag) {
         return &config.introText;
     case ConfigTag::AboutText:
         return &config.aboutText;
+    case ConfigTag::Language:
+        return &config.language;
+    case ConfigTag::CodePage:
+        return &config.codePage;
     default:
         return nullptr;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codepage.h"
 #include "layoutsettings.h"
 
 #include <QList>
@@ -31,6 +32,11 @@ struct ConfigFile {
     QString extraButtonPressedPicture;   // [IC2b]
     QString introText;                   // [INTR]
     QString aboutText;                   // [ABOU]
+    // Newer settings, empty when the file does not set them.
+    QString language; // [LING]: the menu's language, "IT" or "EN"
+    QString codePage; // [CODP] as read; the writer names `encoding` there when needed
+
+    CodePage encoding = CodePage::Windows1252; // what the file was read in and is written in
 
     bool categoriesEnabled = false; // [CATE]SI
     QStringList categories;         // [CATG], in file order, duplicates kept
@@ -40,7 +46,8 @@ struct ConfigFile {
     friend bool operator==(const ConfigFile&, const ConfigFile&) = default;
 };
 
-// The general setting that a tag sets, or nullptr for the other tags.
+// The general setting that a tag sets (the newer [LING] and [CODP] included),
+// or nullptr for the other tags.
 QString* generalSetting(ConfigFile& config, ConfigTag tag);
 const QString* generalSetting(const ConfigFile& config, ConfigTag tag);
 // The field of an application that a tag fills, or nullptr for the other tags.

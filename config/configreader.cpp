@@ -31,6 +31,7 @@ ConfigFile parseConfig(QByteArrayView bytes) {
     std::array<QStringList, kAppFieldCount> appLists;
 
     LineTokenizer tokenizer(bytes);
+    config.encoding = tokenizer.codePage();
     ConfigToken token;
     while (tokenizer.next(token)) {
         if (token.tag.isLayout) {

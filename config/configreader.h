@@ -17,7 +17,8 @@ std::optional<QByteArray> readConfigBytes(const QString& path, QString* errorMes
 // lines that are no tag are skipped. General settings: the last line wins.
 // Categories and application fields append; the number of applications is the
 // number of [NOME] lines, a shorter list of another tag reads as empty text at
-// the missing positions, values beyond the last name are dropped.
+// the missing positions, values beyond the last name are dropped. The values
+// are decoded in the code page that detectCodePage finds, kept as `encoding`.
 ConfigFile parseConfig(QByteArrayView bytes);
 
 struct ConfigReadResult {

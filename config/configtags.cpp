@@ -12,8 +12,8 @@ namespace {
 
 constexpr std::array<QLatin1StringView, kConfigTagCount> kConfigTagTexts = {
     "[TITL]"_L1, "[ICON]"_L1, "[IC1a]"_L1, "[IC1b]"_L1, "[IC2a]"_L1, "[IC2b]"_L1, "[INTR]"_L1,
-    "[ABOU]"_L1, "[CATE]"_L1, "[CATG]"_L1, "[NOME]"_L1, "[DESC]"_L1, "[IMGN]"_L1, "[INSC]"_L1,
-    "[COMM]"_L1, "[ESAM]"_L1, "[EXTN]"_L1, "[EXTR]"_L1, "[CATN]"_L1,
+    "[ABOU]"_L1, "[LING]"_L1, "[CODP]"_L1, "[CATE]"_L1, "[CATG]"_L1, "[NOME]"_L1, "[DESC]"_L1,
+    "[IMGN]"_L1, "[INSC]"_L1, "[COMM]"_L1, "[ESAM]"_L1, "[EXTN]"_L1, "[EXTR]"_L1, "[CATN]"_L1,
 };
 
 constexpr char suffixLetter(LayoutProperty property) {

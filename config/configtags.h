@@ -19,6 +19,8 @@ enum class ConfigTag : quint8 {
     ExtraButtonPressedPicture,   // [IC2b]
     IntroText,                   // [INTR]
     AboutText,                   // [ABOU]
+    Language,                    // [LING], newer than the rest: written only when set
+    CodePage,                    // [CODP], likewise
     CategoriesEnabled,           // [CATE]
     Category,                    // [CATG]
     AppName,                     // [NOME]
@@ -31,7 +33,7 @@ enum class ConfigTag : quint8 {
     AppExtraCommand,             // [EXTR]
     AppCategory,                 // [CATN]
 };
-inline constexpr int kConfigTagCount = 19;
+inline constexpr int kConfigTagCount = 21;
 
 QLatin1StringView tagText(ConfigTag tag);
 bool isApplicationTag(ConfigTag tag);

@@ -1,7 +1,7 @@
 #include "configwriter.h"
 
-#include "codepage.h"
 #include "configvalues.h"
+#include "encodingdetection.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -19,8 +19,9 @@ QString fieldDescription(const QString& tag, int appIndex) {
 
 class Formatter {
 public:
-    explicit Formatter(ConfigWriteResult* error)
-        : m_error(error) {}
+    Formatter(CodePage codePage, ConfigWriteResult* error)
+        : m_codePage(codePage)
+        , m_error(error) {}
 
     void line(const QString& text = QString()) { m_text += text + kLineEnd; }
 
@@ -41,7 +42,10 @@ public:
     QByteArray bytes() const {
         if (m_failed)
             return {};
-        return cp1252::encode(m_text).value_or(QByteArray());
+        // A mark, so that no reader has to guess.
+        const QByteArray start =
+            m_codePage == CodePage::Utf8 ? utf8ByteOrderMark.toByteArray() : QByteArray();
+        return start + encodeText(m_text, m_codePage).value_or(QByteArray());
     }
 
 private:
@@ -49,7 +53,7 @@ private:
         if (m_failed)
             return false;
         QString problem;
-        if (const qsizetype at = cp1252::firstUnencodable(value); at >= 0) {
+        if (const qsizetype at = firstUnencodable(value, m_codePage); at >= 0) {
             const char32_t code = value[at].isSurrogate() && at + 1 < value.size()
                                       ? QChar::surrogateToUcs4(value[at], value[at + 1])
                                       : value[at].unicode();
@@ -80,14 +84,13 @@ private:
 
     QString m_text;
     bool m_failed = false;
+    CodePage m_codePage;
     ConfigWriteResult* m_error;
 };
 
-} // namespace
-
-QByteArray formatConfig(const ConfigFile& config, const QString& layoutText,
-                        ConfigWriteResult* error) {
-    Formatter out(error);
+QByteArray format(const ConfigFile& config, const QString& layoutText, ConfigWriteResult* error,
+                  bool nameCodePage) {
+    Formatter out(config.encoding, error);
     const QString stars16(16, u'*');
     const QString stars18(18, u'*');
     const QString stars25(25, u'*');
@@ -99,6 +102,11 @@ QByteArray formatConfig(const ConfigFile& config, const QString& layoutText,
     out.line();
     for (int t = int(ConfigTag::Title); t <= int(ConfigTag::AboutText); ++t)
         out.field(tagText(ConfigTag(t)), *generalSetting(config, ConfigTag(t)));
+    // Older menus skip these lines; files that need neither do without them.
+    if (!config.language.isEmpty())
+        out.field(tagText(ConfigTag::Language), config.language);
+    if (nameCodePage || !config.codePage.isEmpty() || config.encoding != CodePage::Windows1252)
+        out.field(tagText(ConfigTag::CodePage), codePageNumber(config.encoding));
     out.line();
     out.line(stars18 + u" CATEGORIE "_s + stars25);
 
@@ -137,6 +145,18 @@ QByteArray formatConfig(const ConfigFile& config, const QString& layoutText,
     if (!out.failed() && error)
         error->ok = true;
     return out.bytes();
+}
+
+} // namespace
+
+QByteArray formatConfig(const ConfigFile& config, const QString& layoutText,
+                        ConfigWriteResult* error) {
+    const QByteArray bytes = format(config, layoutText, error, false);
+    // Windows-1252 text that happens to be valid UTF-8 ("Ã¨") would read back
+    // as other text: the file then says what it is.
+    if (!bytes.isEmpty() && detectCodePage(bytes) != config.encoding)
+        return format(config, layoutText, error, true);
+    return bytes;
 }
 
 ConfigWriteResult writeConfig(const ConfigFile& config, const QString& layoutText,

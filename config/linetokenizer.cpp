@@ -1,12 +1,19 @@
 #include "linetokenizer.h"
 
-#include "codepage.h"
+#include "encodingdetection.h"
 
 #include <algorithm>
 #include <cstring>
 
 LineTokenizer::LineTokenizer(QByteArrayView bytes)
-    : m_bytes(bytes) {
+    : LineTokenizer(bytes, detectCodePage(bytes)) {}
+
+LineTokenizer::LineTokenizer(QByteArrayView bytes, CodePage codePage)
+    : m_bytes(bytes)
+    , m_codePage(codePage)
+    , m_decoder(decoderFor(codePage)) {
+    if (bytes.startsWith(utf8ByteOrderMark))
+        m_pos = utf8ByteOrderMark.size();
     // A file with no CR at all has had its line ends turned into LF, by an
     // editor or a version control system; read as CR-terminated it would be
     // one line, and the disc would show nothing.
@@ -38,7 +45,7 @@ bool LineTokenizer::next(ConfigToken& token) {
         if (!tag)
             continue;
         token.tag = *tag;
-        token.value = cp1252::decode(line.sliced(6));
+        token.value = m_decoder.decode(line.sliced(6));
         return true;
     }
     return false;

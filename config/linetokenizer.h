@@ -1,5 +1,6 @@
 #pragma once
 
+#include "codepage.h"
 #include "configtags.h"
 
 #include <QByteArrayView>
@@ -16,11 +17,17 @@ struct ConfigToken {
 // Windows programs that wrote these files read them. A file without any CR has
 // had its line ends converted and is split at LF instead. A last line without a
 // line end is still read. Lines that do not start with a tag are skipped.
+// Values are decoded in the file's code page (see detectCodePage); a UTF-8
+// byte-order mark is no part of the first line.
 // Every reader of config.ini in both programs finds its lines here, so that no
 // two of them can disagree on what a line is.
 class LineTokenizer {
 public:
     explicit LineTokenizer(QByteArrayView bytes);
+    // For bytes whose code page is known.
+    LineTokenizer(QByteArrayView bytes, CodePage codePage);
+
+    CodePage codePage() const { return m_codePage; }
 
     // The next tagged line, or false at the end of the bytes.
     bool next(ConfigToken& token);
@@ -32,4 +39,6 @@ private:
     QByteArrayView m_bytes;
     qsizetype m_pos = 0;
     char m_lineEnd = '\r';
+    CodePage m_codePage;
+    QStringDecoder m_decoder;
 };

@@ -2,6 +2,7 @@
 #include "frmsplash.h"
 #include "fusionstyle.h"
 #include "menuface.h"
+#include "menulanguage.h"
 #include "menuoptions.h"
 #include "productinfo.h"
 #include "qtdesktop.h"
@@ -105,7 +106,9 @@ int main(int argc, char* argv[]) {
             return *status;
     }
 
-    installQtTranslations(options.language);
+    const QString language =
+        chooseMenuLanguage(options.language, discLanguage(options.discFolder), QLocale::system());
+    installQtTranslations(language);
     QtDesktop desktop;
     QtPrompts prompts;
     QtSound sound;
@@ -116,12 +119,12 @@ int main(int argc, char* argv[]) {
 
     Form1::Options formOptions;
     formOptions.discFolder = options.discFolder;
-    formOptions.language = options.language;
+    formOptions.language = language;
     formOptions.homeFolder = QDir::homePath();
     Form1 form(formOptions, desktop, sound);
     form.setPrompts(prompts);
 
-    UnzipLauncher unzip(form, prompts, options.language);
+    UnzipLauncher unzip(form, prompts, language);
 
     int failure = 0;
     FrmSplash splash(options.discFolder, sound, [&] {

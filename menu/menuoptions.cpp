@@ -2,22 +2,12 @@
 
 #include "configpath.h"
 #include "productinfo.h"
+#include "uilanguage.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-
-namespace {
-
-std::optional<QString> languageFrom(const QString& text) {
-    const QString upper = text.trimmed().toUpper();
-    if (upper == u"IT" || upper == u"EN")
-        return upper;
-    return std::nullopt;
-}
-
-} // namespace
 
 MenuOptions MenuOptions::parse(const QStringList& arguments, const QString& programFolder,
                                const QString& environmentLanguage) {
@@ -34,8 +24,9 @@ MenuOptions MenuOptions::parse(const QStringList& arguments, const QString& prog
     const QCommandLineOption lang(
         QStringLiteral("lang"),
         QCoreApplication::translate("menu",
-                                    "Language of the menu's own texts: IT (the default) or EN. "
-                                    "The environment variable MENU_LANG does the same."),
+                                    "Language of the menu's own texts: IT or EN. The environment "
+                                    "variable MENU_LANG does the same. Without either, the "
+                                    "disc's language, else the system's."),
         QStringLiteral("IT|EN"));
     parser.addOption(help);
     parser.addOption(version);
@@ -73,11 +64,11 @@ MenuOptions MenuOptions::parse(const QStringList& arguments, const QString& prog
     }
 
     if (!environmentLanguage.isEmpty()) {
-        if (const auto chosen = languageFrom(environmentLanguage))
+        if (const auto chosen = languageCode(environmentLanguage))
             options.language = *chosen;
     }
     if (parser.isSet(lang)) {
-        const auto chosen = languageFrom(parser.value(lang));
+        const auto chosen = languageCode(parser.value(lang));
         if (!chosen) {
             options.outcome = Outcome::Error;
             options.message =

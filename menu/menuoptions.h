@@ -11,7 +11,7 @@ struct MenuOptions {
     Outcome outcome = Outcome::Run;
     QString message;    // help, version or error text
     QString discFolder; // absolute, without a trailing separator
-    QString language = QStringLiteral("IT");
+    QString language;   // "IT" or "EN" as asked for; empty when not (see chooseMenuLanguage)
     bool folderGiven = false;
     // --runtime: the folder of the runtime the menu was started from, whose
     // plugins it loads instead of the system's; empty for the system's Qt.

@@ -1,30 +1,23 @@
 #include "editorcommandline.h"
 
 #include <productinfo.h>
+#include <uilanguage.h>
 
 #include <QCommandLineParser>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// Only the two languages the texts exist in; anything else keeps Italian.
-QString languageOf(const QString& value) {
-    return value.trimmed().compare(u"EN"_s, Qt::CaseInsensitive) == 0 ? u"EN"_s : u"IT"_s;
-}
-
-} // namespace
-
 EditorCommandLine parseEditorCommandLine(const QStringList& arguments,
-                                         const QString& languageVariable) {
+                                         const QString& languageVariable,
+                                         const QLocale& systemLocale) {
     EditorCommandLine result;
     QCommandLineParser parser;
     parser.setApplicationDescription(u"menusmith, the editor of the disc menu's config.ini"_s);
     const QCommandLineOption helpOption({u"h"_s, u"help"_s}, u"Show this help."_s);
     const QCommandLineOption versionOption({u"v"_s, u"version"_s}, u"Show the version."_s);
     const QCommandLineOption languageOption(
-        u"lang"_s, u"Language of the editor: IT (the default) or EN; MENUSMITH_LANG=EN too."_s,
+        u"lang"_s, u"Language of the editor: IT or EN; MENUSMITH_LANG=EN too. Else the system's."_s,
         u"language"_s);
     parser.addOption(helpOption);
     parser.addOption(versionOption);
@@ -60,8 +53,10 @@ EditorCommandLine parseEditorCommandLine(const QStringList& arguments,
         result.output = u"menusmith "_s + product::versionNumber() + u'\n';
         return result;
     }
-    result.language =
-        languageOf(parser.isSet(languageOption) ? parser.value(languageOption) : languageVariable);
+    // Only the two languages the texts exist in; anything else is not asked for.
+    const QString asked =
+        parser.isSet(languageOption) ? parser.value(languageOption) : languageVariable;
+    result.language = languageCode(asked).value_or(systemLanguage(systemLocale));
     const QStringList positional = parser.positionalArguments();
     if (parser.isSet(publishOption)) {
         if (positional.size() != 2) {

@@ -3,6 +3,7 @@
 #include <checkreport.h>
 #include <publisher.h>
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -26,5 +27,7 @@ struct EditorCommandLine {
 // "--help", "--version" and an optional config.ini or the folder that holds it;
 // "--check [PROJECT_FOLDER]" checks that folder (the current one without it);
 // "--publish PROJECT_FOLDER TARGET_FOLDER [--force] [--iso FILE]" makes a disc.
+// Without a language asked for, the system's (see systemLanguage).
 EditorCommandLine parseEditorCommandLine(const QStringList& arguments,
-                                         const QString& languageVariable);
+                                         const QString& languageVariable,
+                                         const QLocale& systemLocale = QLocale::system());

@@ -168,6 +168,7 @@ QWidget* Form2::buildFilePanel() {
     m_projectPath->setReadOnly(true);
     (new QVBoxLayout(pathFrame))->addWidget(m_projectPath);
     layout->addWidget(pathFrame);
+    layout->addWidget(buildEncodingFrame(panel));
 
     auto* hint = new QLabel(m_texts.text(u"Label26"), panel);
     hint->setObjectName(u"Label26"_s);

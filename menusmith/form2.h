@@ -20,6 +20,7 @@ class IconsPanel;
 class LayoutDesigner;
 class Prompts;
 class QAction;
+class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QPlainTextEdit;
@@ -79,6 +80,11 @@ public:
     // The menu program that a test run starts, and how.
     QString testRunCommandLine() const;
 
+    // The code page the project is saved in; changing it is refused (with a
+    // message naming the field) when a text does not fit the new one.
+    CodePage encoding() const { return m_encoding; }
+    bool changeEncoding(CodePage encoding);
+
     // The application's lists, as the Database panel holds them.
     QList<AppEntry> records() const;
     DatabasePanel* databasePanel() const { return m_database; }
@@ -93,6 +99,11 @@ private:
     void buildWindow();
     void buildMenus();
     QWidget* buildFilePanel();
+    QWidget* buildEncodingFrame(QWidget* parent);
+    void showEncoding(CodePage encoding);
+    // Before a save: a text that the code page cannot hold gets the question
+    // whether to save in UTF-8. False when the author declines.
+    bool settleEncoding(ConfigFile& config);
     void applyCaptions();
     void applyTooltips();
     void connectPanels();
@@ -130,6 +141,9 @@ private:
     QLineEdit* m_projectPath = nullptr;      // Text18
     QLineEdit* m_currentRecord = nullptr;    // Text17
     QPlainTextEdit* m_layoutText = nullptr;  // Text19
+    QComboBox* m_encodingBox = nullptr;      // Combo2
+    CodePage m_encoding = CodePage::Windows1252;
+    QString m_codePageTag; // [CODP] of the open file, kept for the next save
     TextPanel* m_textPanel = nullptr;
     IconsPanel* m_iconsPanel = nullptr;
     DatabasePanel* m_database = nullptr;

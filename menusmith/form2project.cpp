@@ -51,6 +51,9 @@ void Form2::newProject() {
         return;
     }
     setProjectPath(path);
+    // A new file is Windows-1252, as older menus read it, until a text needs more.
+    m_codePageTag.clear();
+    showEncoding(CodePage::Windows1252);
 }
 
 void Form2::openProject() {
@@ -99,6 +102,9 @@ void Form2::loadIni(const OpenedProject& project) {
     const QList<QLineEdit*> boxes = generalSettingBoxes();
     for (int t = int(ConfigTag::Title); t <= int(ConfigTag::AboutText); ++t)
         boxes[t]->setText(*generalSetting(config, ConfigTag(t)));
+    m_textPanel->setMenuLanguage(config.language);
+    m_codePageTag = config.codePage;
+    showEncoding(config.encoding);
     m_categories->setCategories(config.categoriesEnabled, config.categories);
     m_database->setRecords(config.apps);
 }
@@ -128,6 +134,9 @@ ConfigFile Form2::projectFromControls() const {
     const QList<QLineEdit*> boxes = generalSettingBoxes();
     for (int t = int(ConfigTag::Title); t <= int(ConfigTag::AboutText); ++t)
         *generalSetting(config, ConfigTag(t)) = boxes[t]->text();
+    config.language = m_textPanel->menuLanguage();
+    config.codePage = m_codePageTag;
+    config.encoding = m_encoding;
     config.categoriesEnabled = m_categories->categoriesEnabled();
     config.categories = m_categories->categories();
     config.apps = m_database->records();
@@ -153,8 +162,9 @@ void Form2::saveProject() {
         return;
     // The file in the letter case it has now, if it was renamed meanwhile.
     setProjectPath(existingProjectFile(m_projectPath->text()));
-    const ConfigWriteResult result =
-        writeConfig(projectFromControls(), m_state.layoutText, m_state.projectFile);
+    ConfigFile config = projectFromControls();
+    settleEncoding(config);
+    const ConfigWriteResult result = writeConfig(config, m_state.layoutText, m_state.projectFile);
     if (!result.ok) {
         m_prompts.messageBox(m_texts.text(u"txtWriteFailed") + u'\r' +
                                  writeFailureText(m_texts, result, m_state.projectFile),

@@ -65,7 +65,7 @@ QString layoutTextOf(QByteArrayView bytes, const ConfigFile& config) {
             text += "\r\n";
         text += (*lines)[i];
     }
-    return cp1252::decode(text);
+    return decodeText(text, config.encoding);
 }
 
 OpenedProject projectFromBytes(QByteArrayView bytes) {
@@ -98,7 +98,7 @@ FileProblem writeNewProject(const QString& path, const QDate& date) {
     // A date form with characters outside the code page falls back to ISO.
     const QString line = newProjectLine(date);
     const QByteArray bytes =
-        cp1252::encode(QString(line + u"\r\n"_s))
+        encodeText(QString(line + u"\r\n"_s), CodePage::Windows1252)
             .value_or(newProjectStart + date.toString(Qt::ISODate).toLatin1() + "\r\n");
     return replaceFileContent(path, bytes);
 }

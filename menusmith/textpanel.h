@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class UiTexts;
@@ -18,8 +19,13 @@ public:
     QLineEdit* introBox() const { return m_intro; } // Text7
     QLineEdit* aboutBox() const { return m_about; } // Text8
 
+    // The menu's language ([LING]): "" for the system's, "IT" or "EN".
+    QString menuLanguage() const;
+    void setMenuLanguage(const QString& language);
+
 private:
     QLineEdit* m_title = nullptr;
     QLineEdit* m_intro = nullptr;
     QLineEdit* m_about = nullptr;
+    QComboBox* m_language = nullptr; // Combo3
 };

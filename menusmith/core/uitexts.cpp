@@ -37,9 +37,14 @@ constexpr TextRow textRows[] = {
      u"Aprite il file config.ini per modificarlo. Oppure createlo ex-novo. Poi però "
      u"ricordatevi di salvarlo. ",
      u"Open config.ini or create a new one but remember to save it."},
+    {u"Frame22", u"Codifica di config.ini", u"Encoding of config.ini"},
     {u"Frame7", u"Titolo dell'applicazione", u"Title"},
     {u"Frame9", u"Introduzione", u"Introduction"},
     {u"Frame8", u"Testo nell'about box", u"Text in the about box"},
+    {u"Frame23", u"Lingua del menu", u"Menu language"},
+    {u"txtLanguageAuto", u"Automatica", u"Automatic"},
+    {u"txtLanguageIT", u"Italiano", u"Italian"},
+    {u"txtLanguageEN", u"Inglese", u"English"},
     {u"Label27",
      u"Specificate il titolo che menu.exe deve avere, il testo introduttivo, e quello che "
      u"deve essere scritto su menu.exe",
@@ -275,6 +280,11 @@ constexpr TextRow textRows[] = {
     {u"txtFieldLayout", u"La sezione del layout", u"The layout section"},
     {u"txtValueUnencodable", u"%1 contiene il carattere \"%2\", che config.ini non può contenere.",
      u"%1 holds the character \"%2\", which config.ini cannot store."},
+    {u"txtAskUtf8",
+     u"Salvare config.ini in UTF-8, che contiene ogni carattere? I menu più vecchi mostrano "
+     u"male i testi che non sono in Windows-1252.",
+     u"Save config.ini in UTF-8, which holds every character? Older menus show texts that are "
+     u"not in Windows-1252 garbled."},
     {u"txtValueLineBreak", u"%1 contiene un a capo, che config.ini non può contenere.",
      u"%1 holds a line break, which config.ini cannot store."},
 };

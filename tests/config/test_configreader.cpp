@@ -202,12 +202,65 @@ private slots:
             QVERIFY2(tag && tag->isLayout && tag->layout == key, text.constData());
             ++recognised;
         }
-        QCOMPARE(recognised, 19 + 43);
+        QCOMPARE(recognised, 21 + 43);
     }
 
     void valuesDecodeAsWindows1252() {
         const ConfigFile config = parseConfig("[TITL]Caff\xE8 \x80 \x93quoted\x94\r\n");
         QCOMPARE(config.title, u"Caffè € “quoted”"_s);
+    }
+
+    // Each file is made to mislead one rule of the detection.
+    void theCodePageIsFoundBeforeTheValuesAreRead_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<CodePage>("encoding");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("plain ASCII")
+            << QByteArray("[TITL]Menu\r\n") << CodePage::Windows1252 << u"Menu"_s;
+        QTest::newRow("UTF-8 without mark")
+            << QByteArray("[TITL]Caff\xC3\xA8\r\n") << CodePage::Utf8 << u"Caffè"_s;
+        QTest::newRow("UTF-8 mark, then a tag at once")
+            << QByteArray("\xEF\xBB\xBF[TITL]\xD0\x9C\xD0\xB8\xD1\x80") << CodePage::Utf8
+            << u"Мир"_s;
+        QTest::newRow("mark wins over a [CODP] naming another")
+            << QByteArray("\xEF\xBB\xBF[CODP]1251\r\n[TITL]\xC3\xA8") << CodePage::Utf8 << u"è"_s;
+        QTest::newRow("[CODP]1252 keeps valid-looking UTF-8 as Windows-1252")
+            << QByteArray("[TITL]\xC3\xA8\r\n[CODP]1252\r\n") << CodePage::Windows1252 << u"Ã¨"_s;
+        QTest::newRow("[CODP]1251 after the values it governs")
+            << QByteArray("[TITL]\xCC\xE8\xF0\r\n[CODP]1251\r\n") << CodePage::Windows1251
+            << u"Мир"_s;
+        QTest::newRow("the last [CODP] wins")
+            << QByteArray("[CODP]1251\r\n[CODP]1253\r\n[TITL]\xE1") << CodePage::Windows1253
+            << u"α"_s;
+        QTest::newRow("an unknown code page falls through to the bytes")
+            << QByteArray("[CODP]850\r\n[TITL]\xE8") << CodePage::Windows1252 << u"è"_s;
+        QTest::newRow("[codp] in lower case is no tag")
+            << QByteArray("[codp]1251\r\n[TITL]\xE8") << CodePage::Windows1252 << u"è"_s;
+        QTest::newRow("[CODP] inside a value is no tag")
+            << QByteArray("[TITL][CODP]1251 \xE8") << CodePage::Windows1252 << u"[CODP]1251 è"_s;
+        QTest::newRow("one bad byte among UTF-8 makes it Windows-1252")
+            << QByteArray("[TITL]\xC3\xA8\r\n[INTR]\xE8") << CodePage::Windows1252 << u"Ã¨"_s;
+        QTest::newRow("UTF-8 cut short at the end")
+            << QByteArray("[TITL]\xC3\xA8\r\n[INTR]\xE2\x82") << CodePage::Windows1252 << u"Ã¨"_s;
+        QTest::newRow("overlong UTF-8 is no UTF-8")
+            << QByteArray("[TITL]\xC0\xAF") << CodePage::Windows1252 << u"À¯"_s;
+        QTest::newRow("encoded surrogate is no UTF-8")
+            << QByteArray("[TITL]\xED\xA0\x80") << CodePage::Windows1252 << u"í\u00A0€"_s;
+    }
+    void theCodePageIsFoundBeforeTheValuesAreRead() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(CodePage, encoding);
+        QFETCH(QString, title);
+        const ConfigFile config = parseConfig(bytes);
+        QCOMPARE(config.encoding, encoding);
+        QCOMPARE(config.title, title);
+    }
+
+    void newerSettingsAreRead() {
+        const ConfigFile config = parseConfig("[LING]EN\r\n[CODP]1252\r\n[TITL]x");
+        QCOMPARE(config.language, u"EN"_s);
+        QCOMPARE(config.codePage, u"1252"_s);
+        QVERIFY(parseConfig("[TITL]x").language.isEmpty());
     }
 
     void tokenizerYieldsOnlyTaggedLinesInOrder() {

@@ -177,6 +177,44 @@ private slots:
         QCOMPARE(bytes, expected);
     }
 
+    void newerSettingsFollowTheAboutTextWhenSet() {
+        ConfigFile config;
+        config.aboutText = u"A"_s;
+        config.language = u"EN"_s;
+        QVERIFY(formatConfig(config, configvalue::unset, nullptr)
+                    .contains("[ABOU]A\r\n[LING]EN\r\n\r\n*"));
+        config.encoding = CodePage::Windows1251;
+        config.title = u"Меню"_s;
+        const QByteArray bytes = formatConfig(config, configvalue::unset, nullptr);
+        QVERIFY(bytes.contains("[TITL]\xCC\xE5\xED\xFE\r\n"));
+        QVERIFY(bytes.contains("[ABOU]A\r\n[LING]EN\r\n[CODP]1251\r\n\r\n*"));
+        config.codePage = u"1251"_s;
+        QCOMPARE(parseConfig(bytes), config);
+    }
+
+    void utf8IsWrittenWithItsMarkAndName() {
+        // Found without a mark, as a hand-made file is: saved so no reader guesses.
+        const ConfigFile found = parseConfig("[TITL]\xE4\xB8\xAD\xE6\x96\x87\r\n");
+        QCOMPARE(found.encoding, CodePage::Utf8);
+        const QByteArray bytes = formatConfig(found, configvalue::unset, nullptr);
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBF*****"));
+        QVERIFY(bytes.contains("[TITL]\xE4\xB8\xAD\xE6\x96\x87\r\n"));
+        QVERIFY(bytes.contains("[ABOU]\r\n[CODP]65001\r\n\r\n*"));
+        ConfigFile expected = found;
+        expected.codePage = u"65001"_s;
+        QCOMPARE(parseConfig(bytes), expected);
+    }
+
+    void windows1252ThatLooksLikeUtf8SaysWhatItIs() {
+        ConfigFile config;
+        config.title = u"Ã¨"_s; // the bytes of "è" in UTF-8
+        const QByteArray bytes = formatConfig(config, configvalue::unset, nullptr);
+        QVERIFY(bytes.contains("[ABOU]\r\n[CODP]1252\r\n"));
+        QCOMPARE(parseConfig(bytes).title, config.title);
+        config.title = u"è"_s;
+        QVERIFY(!formatConfig(config, configvalue::unset, nullptr).contains("[CODP]"));
+    }
+
     void layoutTextFollowsTheHeader() {
         const QString block = u"[CO1T]298\r\n[BKGR]\r\n"_s;
         ConfigWriteResult result;

@@ -17,7 +17,7 @@ QString DiscKit::path(const QString& relative) const {
 
 void DiscKit::writeConfig(const QStringList& lines) const {
     const QString text = lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
-    writeConfigBytes(cp1252::encode(text).value());
+    writeConfigBytes(encodeText(text, CodePage::Windows1252).value());
 }
 
 void DiscKit::writeConfigBytes(const QByteArray& bytes) const {

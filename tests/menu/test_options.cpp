@@ -1,5 +1,7 @@
 #include "menuoptions.h"
 
+#include "menulanguage.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,6 +17,9 @@ private slots:
     void discIsTheProgramFolderByDefault();
     void folderOrConfigFileGiven();
     void languageFromOptionOrEnvironment();
+    void languageFirstFound_data();
+    void languageFirstFound();
+    void discLanguageIsReadBeforeTheWindow();
     void helpVersionAndMistakes();
     void missingConfigSaysWhere();
 };
@@ -23,7 +28,7 @@ void TestOptions::discIsTheProgramFolderByDefault() {
     const MenuOptions options = MenuOptions::parse({u"menu"_s}, u"/opt/disc/"_s, {});
     QCOMPARE(int(options.outcome), int(MenuOptions::Outcome::Run));
     QCOMPARE(options.discFolder, u"/opt/disc"_s);
-    QCOMPARE(options.language, u"IT"_s);
+    QVERIFY(options.language.isEmpty());
     QVERIFY(!options.folderGiven);
 }
 
@@ -49,10 +54,47 @@ void TestOptions::languageFromOptionOrEnvironment() {
     // The option wins over the environment; an unknown environment value is passed over.
     QCOMPARE(MenuOptions::parse({u"menu"_s, u"--lang"_s, u"IT"_s}, u"/opt"_s, u"EN"_s).language,
              u"IT"_s);
-    QCOMPARE(MenuOptions::parse({u"menu"_s}, u"/opt"_s, u"de_DE"_s).language, u"IT"_s);
+    QVERIFY(MenuOptions::parse({u"menu"_s}, u"/opt"_s, u"de_DE"_s).language.isEmpty());
     const MenuOptions wrong = MenuOptions::parse({u"menu"_s, u"--lang"_s, u"FR"_s}, u"/opt"_s, {});
     QCOMPARE(int(wrong.outcome), int(MenuOptions::Outcome::Error));
     QVERIFY(wrong.message.contains(u"FR"_s));
+}
+
+void TestOptions::languageFirstFound_data() {
+    QTest::addColumn<QString>("given"); // by --lang or MENU_LANG
+    QTest::addColumn<QString>("disc");  // [LING]
+    QTest::addColumn<QLocale>("system");
+    QTest::addColumn<QString>("language");
+    const QLocale italian(QLocale::Italian, QLocale::Italy);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QLocale c(QLocale::C);
+    QTest::newRow("given wins over disc and system") << u"EN"_s << u"IT"_s << italian << u"EN"_s;
+    QTest::newRow("disc wins over system") << QString() << u"EN"_s << italian << u"EN"_s;
+    QTest::newRow("disc in any letter case") << QString() << u" it"_s << german << u"IT"_s;
+    QTest::newRow("unknown disc value: system") << QString() << u"DE"_s << italian << u"IT"_s;
+    QTest::newRow("Italian system") << QString() << QString() << italian << u"IT"_s;
+    QTest::newRow("Swiss Italian system")
+        << QString() << QString() << QLocale(QLocale::Italian, QLocale::Switzerland) << u"IT"_s;
+    QTest::newRow("German system: English") << QString() << QString() << german << u"EN"_s;
+    QTest::newRow("C locale: English") << QString() << QString() << c << u"EN"_s;
+}
+
+void TestOptions::languageFirstFound() {
+    QFETCH(QString, given);
+    QFETCH(QString, disc);
+    QFETCH(QLocale, system);
+    QFETCH(QString, language);
+    QCOMPARE(chooseMenuLanguage(given, disc, system), language);
+}
+
+void TestOptions::discLanguageIsReadBeforeTheWindow() {
+    QTemporaryDir dir;
+    QVERIFY(discLanguage(dir.path()).isEmpty());
+    QFile config(dir.filePath(u"Config.INI"_s));
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write("[TITL]x\r\n[LING]EN\r\n[NOME]a\r\n");
+    config.close();
+    QCOMPARE(discLanguage(dir.path()), u"EN"_s);
 }
 
 void TestOptions::helpVersionAndMistakes() {

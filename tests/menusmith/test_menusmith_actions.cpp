@@ -321,9 +321,15 @@ private slots:
 
     void commandLine() {
         const QString program = u"menusmith"_s;
-        QCOMPARE(parseEditorCommandLine({program}, {}).language, u"IT"_s);
-        QCOMPARE(parseEditorCommandLine({program}, u"EN"_s).language, u"EN"_s);
-        QCOMPARE(parseEditorCommandLine({program}, u"DE"_s).language, u"IT"_s);
+        // Without a language asked for, the system's.
+        const QLocale italian(QLocale::Italian, QLocale::Italy);
+        const QLocale german(QLocale::German, QLocale::Germany);
+        QCOMPARE(parseEditorCommandLine({program}, {}, italian).language, u"IT"_s);
+        QCOMPARE(parseEditorCommandLine({program}, {}, german).language, u"EN"_s);
+        QCOMPARE(parseEditorCommandLine({program}, u"EN"_s, italian).language, u"EN"_s);
+        QCOMPARE(parseEditorCommandLine({program}, u"DE"_s, italian).language, u"IT"_s);
+        QCOMPARE(parseEditorCommandLine({program, u"--lang"_s, u"it"_s}, {}, german).language,
+                 u"IT"_s);
         QCOMPARE(parseEditorCommandLine({program, u"--lang"_s, u"EN"_s}, {}).language, u"EN"_s);
         QCOMPARE(parseEditorCommandLine({program, u"--lang"_s, u"IT"_s}, u"EN"_s).language,
                  u"IT"_s);

@@ -284,9 +284,11 @@ private slots:
         EditorFixture::writeFile(f.discFile(u"config.ini"_s), old);
         f.openThroughDialog(f.discFile(u"config.ini"_s));
 
-        // A character the file's code page cannot store names its field.
+        // A character the file's code page cannot store names its field, once
+        // UTF-8 has been declined.
         f.child<QLineEdit>(u"Text1"_s)->setText(u"Menu \u4E2D"_s);
         f.prompts.expectMessageBox(Prompts::Answer::Ok)
+            .expectMessageBox(Prompts::Answer::No, u"UTF-8"_s)
             .expectMessageBox(Prompts::Answer::Ok, u"Il file config.ini non è stato salvato."_s);
         f.window->saveProject();
         QVERIFY(f.prompts.asked().last().text.contains(u"Il campo [TITL] contiene"_s));
