@@ -2,10 +2,9 @@
 
 #include <codepage.h>
 #include <configtags.h>
+#include <linetokenizer.h>
 
 #include <QStringList>
-
-#include <cstring>
 
 namespace {
 
@@ -42,21 +41,13 @@ std::optional<QString> lookAlikeTag(const QString& line) {
 }
 
 void checkLookAlikeTags(DiscContext& context, QByteArrayView bytes) {
-    // The menu's rule: lines end at CR or CR LF; a file without any CR has
-    // had its line ends turned into LF.
-    const char* data = bytes.data();
-    const qsizetype size = bytes.size();
-    const char lineEnd = size > 0 && !std::memchr(data, '\r', size_t(size)) ? '\n' : '\r';
-    qsizetype pos = 0;
+    // Lines as the menu finds them, decoded as the menu decodes them.
+    LineTokenizer lines(bytes);
+    QByteArrayView raw;
     int number = 0;
-    while (pos < size) {
-        const void* found = std::memchr(data + pos, lineEnd, size_t(size - pos));
-        const qsizetype end = found ? static_cast<const char*>(found) - data : size;
+    while (lines.nextLine(raw)) {
         ++number;
-        const QString line = cp1252::decode(bytes.sliced(pos, end - pos));
-        pos = end + 1;
-        if (pos < size && data[end] == '\r' && data[pos] == '\n')
-            ++pos;
+        const QString line = decodeText(raw, lines.codePage());
         if (const auto tag = lookAlikeTag(line))
             context.report(Finding::Severity::Warning, QStringLiteral("look-alike-tag"),
                            {-1, QStringLiteral("line %1").arg(number)}, QString(), {*tag});

@@ -63,18 +63,21 @@ void checkDescriptionLength(DiscContext& context, int index, int panelCharacters
                    {QString::number(description.size()), QString::number(panelCharacters)});
 }
 
-std::optional<EncodingProblem> encodingProblem(const QString& value) {
+std::optional<EncodingProblem> encodingProblem(const QString& value, CodePage codePage) {
     for (const QChar ch : value) {
         const char16_t c = ch.unicode();
         const bool control = (c < 0x20 && c != u'\t') || (c >= 0x7F && c <= 0x9F);
-        if (control || cp1252::firstUnencodable(QStringView(&ch, 1)) >= 0)
+        if (control || firstUnencodable(QStringView(&ch, 1), codePage) >= 0)
             return EncodingProblem{
                 QStringLiteral("unencodable-value"),
                 QStringLiteral("U+%1").arg(uint(c), 4, 16, QChar(u'0')).toUpper()};
     }
-    // Text saved as UTF-8 reads here as two or three odd characters for each
-    // accented letter; read back as UTF-8 it would be shorter and clean.
-    const std::optional<QByteArray> bytes = cp1252::encode(value);
+    // Text saved as UTF-8 in a file read in an 8-bit code page shows two or
+    // three odd characters for each accented letter; read back as UTF-8 it
+    // would be shorter and clean.
+    if (codePage == CodePage::Utf8)
+        return std::nullopt;
+    const std::optional<QByteArray> bytes = encodeText(value, codePage);
     if (bytes && std::any_of(bytes->begin(), bytes->end(), [](char b) { return b & 0x80; })) {
         const QString asUtf8 = QString::fromUtf8(*bytes);
         if (!asUtf8.contains(QChar::ReplacementCharacter) && asUtf8.size() < value.size())
@@ -86,7 +89,7 @@ std::optional<EncodingProblem> encodingProblem(const QString& value) {
 void checkEncoding(DiscContext& context) {
     const ConfigFile& config = context.config();
     const auto check = [&](const QString& value, const FindingPlace& place) {
-        if (const auto problem = encodingProblem(value))
+        if (const auto problem = encodingProblem(value, config.encoding))
             context.report(Finding::Severity::Error, problem->code, place, QString(),
                            {problem->argument});
     };

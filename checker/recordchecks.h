@@ -2,6 +2,8 @@
 
 #include "disccontext.h"
 
+#include <codepage.h>
+
 #include <QString>
 
 // Categories on with no [CATG] at all: the menu shows nothing.
@@ -24,7 +26,7 @@ struct EncodingProblem {
     QString code;
     QString argument;
 };
-std::optional<EncodingProblem> encodingProblem(const QString& value);
+std::optional<EncodingProblem> encodingProblem(const QString& value, CodePage codePage);
 
 // Every value of the file: settings, categories, application fields, layout.
 void checkEncoding(DiscContext& context);

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QSaveFile>
+#include <QStringEncoder>
 
 using namespace Qt::StringLiterals;
 
@@ -44,8 +45,12 @@ QByteArray autorunInf(const QString& label, const QString& icon) {
     QString text = u"[autorun]\r\nlabel="_s + label + u"\r\n"_s;
     if (isSet(icon))
         text += u"icon="_s + QString(icon).replace(u'/', u'\\') + u"\r\n"_s;
-    // The label came from config.ini, so Windows-1252 holds every character.
-    return cp1252::encode(text).value_or(text.toLatin1());
+    // Windows reads autorun.inf in its ANSI code page, or as UTF-16 with a
+    // byte-order mark: the label may be in any script now.
+    if (const std::optional<QByteArray> ansi = encodeText(text, CodePage::Windows1252))
+        return *ansi;
+    QStringEncoder utf16(QStringEncoder::Utf16LE, QStringEncoder::Flag::WriteBom);
+    return utf16.encode(text);
 }
 
 QString volumeName(const QString& label) {

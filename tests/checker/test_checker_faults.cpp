@@ -116,9 +116,11 @@ void TestCheckerFaults::oneFindingPerFault_data() {
     QTest::newRow("undefined byte")
         << Fault([](TestDisc& d) { d.setField("[DESC]", "A \x81 tool."); })
         << u"unencodable-value"_s << S::Error;
-    QTest::newRow("text saved as UTF-8")
-        << Fault([](TestDisc& d) { d.setField("[DESC]", "Perch\xc3\xa9 no"); }) << u"utf8-value"_s
-        << S::Error;
+    // A file that says it is Windows-1252 is read so, UTF-8 text and all.
+    QTest::newRow("text saved as UTF-8") << Fault([](TestDisc& d) {
+        d.general << "[CODP]1252";
+        d.setField("[DESC]", "Perch\xc3\xa9 no");
+    }) << u"utf8-value"_s << S::Error;
     QTest::newRow("Windows program") << Fault([](TestDisc& d) {
         d.write("setup.exe", "MZ");
         d.setField("[COMM]", "setup.exe /quiet");

@@ -61,7 +61,7 @@ void TestCheckerUnits::encoding_data() {
 void TestCheckerUnits::encoding() {
     QFETCH(QString, value);
     QFETCH(QString, code);
-    const auto problem = encodingProblem(value);
+    const auto problem = encodingProblem(value, CodePage::Windows1252);
     QCOMPARE(problem ? problem->code : QString(), code);
 }
 
