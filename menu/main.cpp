@@ -45,8 +45,13 @@ std::optional<int> answerOnTerminal(const MenuOptions& options) {
     case MenuOptions::Outcome::Error:
         print(stderr, options.message);
         return 2;
-    case MenuOptions::Outcome::CheckDisc:
-        return runDiscCheck(options.discFolder, options.check, stdout);
+    case MenuOptions::Outcome::CheckDisc: {
+        // The report speaks the language the menu would show on this disc.
+        DiscCheckRequest request = options.check;
+        request.options.language = chooseMenuLanguage(
+            options.language, discLanguage(options.discFolder), QLocale::system());
+        return runDiscCheck(options.discFolder, request, stdout);
+    }
     case MenuOptions::Outcome::Run:
         break;
     }
