@@ -377,8 +377,16 @@ private slots:
             QCOMPARE(tree(dir),
                      (QStringList{QStringLiteral("plain.txt"), QStringLiteral("two.txt")}));
             QCOMPARE(rec.prints.size(), std::size_t{6});
-            QCOMPARE(rec.prints.at(2), std::string("   skipping: one.txt"));
-            QVERIFY(QByteArray::fromStdString(rec.prints.at(3)).contains("password"));
+            // Traditional encryption checks a password against one byte of the
+            // member's random header: one wrong password in 256 gets past it
+            // and is caught by the CRC instead. Either way the member fails.
+            const QByteArray failure = QByteArray::fromStdString(rec.prints.at(2));
+            if (em == ZIP_EM_TRAD_PKWARE && failure != "   skipping: one.txt") {
+                QVERIFY2(failure.contains("one.txt"), failure.constData());
+            } else {
+                QCOMPARE(failure, QByteArray("   skipping: one.txt"));
+                QVERIFY(QByteArray::fromStdString(rec.prints.at(3)).contains("password"));
+            }
         }
         // No password (answer 1): each encrypted member is skipped and counted.
         {
