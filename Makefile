@@ -5,7 +5,7 @@ TEST_BUILD ?= build-test
 JOBS       ?= $(shell nproc)
 DEMO_DISC  ?= examples/demo-disc
 
-.PHONY: all deps configure build demo edit test test-build package bench fuzz format clean
+.PHONY: all deps configure build demo edit test test-build package package-check bench fuzz format clean
 
 all: build
 
@@ -46,6 +46,10 @@ package: deps
 	  cmake -S . -B $(PACKAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	  -DMENU_BUILD_TESTS=OFF -DMENU_BUILD_BENCH=OFF >/dev/null
 	@cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target package
+
+# lintian with Debian's strictest tags shown; errors and warnings fail.
+package-check: package
+	lintian --fail-on error,warning --display-info --pedantic $(PACKAGE_BUILD)/*.deb
 
 # libFuzzer needs clang: `make fuzz` builds the targets and runs each for FUZZ_SECONDS.
 FUZZ_SECONDS ?= 60

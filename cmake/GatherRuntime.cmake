@@ -103,6 +103,44 @@ foreach(plugin IN LISTS pluginCopies)
   set_runpath("${plugin}" "$ORIGIN/../../lib")
 endforeach()
 
+# Every copied library and plugin travels with its licence: the copyright file
+# of the Debian package it comes from, in licenses/. The LGPL and its kin ask
+# that a copy of the library be accompanied by its terms.
+find_program(DPKG_QUERY dpkg-query)
+if(DPKG_QUERY)
+  set(packages "")
+  foreach(source IN LISTS libraries plugins)
+    if(NOT IS_ABSOLUTE "${source}")
+      set(source "${QT_PLUGINS}/${source}")
+    endif()
+    if(NOT EXISTS "${source}")
+      continue()
+    endif()
+    # Debian lists a file under the path its package ships, which on a merged
+    # /usr may be the other spelling of the same folder.
+    file(REAL_PATH "${source}" real)
+    string(REGEX REPLACE "^/usr/lib/" "/lib/" unmerged "${real}")
+    foreach(candidate IN ITEMS "${source}" "${real}" "${unmerged}")
+      execute_process(COMMAND ${DPKG_QUERY} -S "${candidate}" OUTPUT_VARIABLE owner
+                      RESULT_VARIABLE failed ERROR_QUIET)
+      if(NOT failed)
+        string(REGEX REPLACE "[:,].*" "" owner "${owner}")
+        list(APPEND packages "${owner}")
+        break()
+      endif()
+    endforeach()
+  endforeach()
+  list(REMOVE_DUPLICATES packages)
+  list(SORT packages)
+  file(MAKE_DIRECTORY "${DESTINATION}/licenses")
+  foreach(package IN LISTS packages)
+    if(EXISTS "/usr/share/doc/${package}/copyright")
+      file(COPY_FILE "/usr/share/doc/${package}/copyright"
+           "${DESTINATION}/licenses/${package}.txt")
+    endif()
+  endforeach()
+endif()
+
 # Started with its execute bit, the menu finds its plugins through qt.conf;
 # started through the loader, the launcher names the runtime (--runtime).
 file(WRITE "${DESTINATION}/qt.conf" "[Paths]\nPrefix = .\nPlugins = plugins\n")

@@ -27,4 +27,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
     "xdg-utils, qt6-image-formats-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
 
+# The errors that the bundled disc runtime necessarily raises, each with why.
+install(FILES ${PROJECT_SOURCE_DIR}/dist/debian/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME ${MENU_PRODUCT})
+
 include(CPack)
