@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 
 #include <algorithm>
 #include <cmath>
@@ -50,8 +51,19 @@ DesignerWindow::DesignerWindow(int frameHeight, QWidget* parent)
     setObjectName(u"Form1"_s);
     m_twipsPerPixel = twips::perPixel(screen());
 
-    m_face = new MenuFace(kDesignerPlacement, this);
-    setCentralWidget(m_face);
+    // The face keeps the designed size; where the screen is smaller (a large
+    // scale, a small laptop) the window is kept on the screen and the face
+    // scrolls inside it, so that every control can still be picked.
+    m_scroller = new QScrollArea(this);
+    m_scroller->setObjectName(u"designerScroller"_s);
+    m_scroller->setFrameShape(QFrame::NoFrame);
+    m_scroller->setWidgetResizable(false);
+    // Tabbing through the face's controls scrolls to each; the area itself
+    // is no stop of its own.
+    m_scroller->setFocusPolicy(Qt::NoFocus);
+    m_face = new MenuFace(kDesignerPlacement, m_scroller);
+    m_scroller->setWidget(m_face);
+    setCentralWidget(m_scroller);
 
     QAction* about = menuBar()->addAction(u"About"_s);
     about->setObjectName(u"About"_s);
@@ -265,14 +277,32 @@ QSize DesignerWindow::frameMargins() const {
     return frameGeometry().size() - geometry().size();
 }
 
+QSize DesignerWindow::designedFaceSize(const WindowTwips& window) const {
+    const QSize outer(toWholePixels(window.width, m_twipsPerPixel),
+                      toWholePixels(window.height, m_twipsPerPixel));
+    const QSize chrome = frameMargins() + QSize(0, menuBar()->sizeHint().height());
+    return (outer - chrome).expandedTo(QSize(1, 1));
+}
+
 void DesignerWindow::placeWindow() {
     // Qt places a window by its frame but sizes it by its client area.
     m_placing = true;
     const QSize margins = frameMargins();
-    move(toWholePixels(m_window.left, m_twipsPerPixel),
-         toWholePixels(m_window.top, m_twipsPerPixel));
-    resize(std::max(1, toWholePixels(m_window.width, m_twipsPerPixel) - margins.width()),
-           std::max(1, toWholePixels(m_window.height, m_twipsPerPixel) - margins.height()));
+    QRect frame(toWholePixels(m_window.left, m_twipsPerPixel),
+                toWholePixels(m_window.top, m_twipsPerPixel),
+                toWholePixels(m_window.width, m_twipsPerPixel),
+                toWholePixels(m_window.height, m_twipsPerPixel));
+    m_face->resize(designedFaceSize(m_window));
+    if (const QScreen* shownOn = screen()) {
+        // Kept within the screen; the stored place and size stay as designed.
+        const QRect area = shownOn->availableGeometry();
+        frame.setSize(frame.size().boundedTo(area.size()));
+        frame.moveLeft(std::clamp(frame.left(), area.left(), area.right() + 1 - frame.width()));
+        frame.moveTop(std::clamp(frame.top(), area.top(), area.bottom() + 1 - frame.height()));
+    }
+    move(frame.topLeft());
+    resize(std::max(1, frame.width() - margins.width()),
+           std::max(1, frame.height() - margins.height()));
     m_placedFrame = frameGeometry();
     m_placedMargins = frameMargins();
     m_placing = false;
@@ -299,6 +329,9 @@ void DesignerWindow::moveEvent(QMoveEvent* event) {
 void DesignerWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     placeAgainIfTheFrameChanged();
+    // A window stretched by the author is the new design: the face follows.
+    if (!m_placing)
+        m_face->resize(designedFaceSize(windowTwips()));
 }
 
 void DesignerWindow::closeEvent(QCloseEvent* event) {

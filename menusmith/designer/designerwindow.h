@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 class QLineEdit;
+class QScrollArea;
 
 // The layout designer, Form1: a working copy of the menu window, filled from
 // the saved config.ini and laid out by its layout lines, on which the author
@@ -61,10 +62,13 @@ private:
     void applyWindowLine(LayoutProperty property, double value);
     void placeWindow();
     QSize frameMargins() const;
+    // The face at the window's designed size, whatever part the screen shows.
+    QSize designedFaceSize(const WindowTwips& window) const;
     void placeAgainIfTheFrameChanged();
     void watchForPicks();
     std::optional<LayoutObjectId> pickTarget(QObject* watched) const;
 
+    QScrollArea* m_scroller = nullptr;
     MenuFace* m_face = nullptr;
     QLineEdit* m_aboutField = nullptr;
     int m_frameHeight = 0;

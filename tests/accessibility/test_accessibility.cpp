@@ -22,6 +22,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolTip>
@@ -41,6 +43,7 @@ private slots:
     void escapeCancelsTheModificator();
     void cutCaptionsShowInFull();
     void editorWindowsFitAtDoubleScale();
+    void designerLargerThanTheScreenScrolls();
 };
 
 namespace {
@@ -259,6 +262,39 @@ void TestAccessibility::editorWindowsFitAtDoubleScale() {
                  qPrintable(window->objectName() + u' ' + QString::number(least.width()) + u'x' +
                             QString::number(least.height())));
     }
+}
+
+void TestAccessibility::designerLargerThanTheScreenScrolls() {
+    EditorFixture f;
+    openProject(f);
+    f.window->openDesigner();
+    DesignerWindow* designer = f.window->designer()->designerWindow();
+    const QRect area = designer->screen()->availableGeometry();
+    const qreal perPixel = designer->twipsPerPixel();
+    const WindowTwips wanted{(area.right() - 50) * perPixel, (area.bottom() - 40) * perPixel,
+                             (area.width() + 300) * perPixel, (area.height() + 200) * perPixel};
+    QVERIFY(designer->setWindowTwips(wanted));
+    designer->show();
+    QVERIFY(QTest::qWaitForWindowExposed(designer));
+
+    QVERIFY(area.contains(designer->frameGeometry()));
+    MenuFace* face = designer->face();
+    const int frame = designer->frameGeometry().width() - designer->width();
+    QCOMPARE(face->width(), area.width() + 300 - frame);
+    auto* scroller = designer->findChild<QScrollArea*>(u"designerScroller"_s);
+    QVERIFY(scroller);
+    QCOMPARE(scroller->horizontalScrollBar()->maximum(),
+             face->width() - scroller->viewport()->width());
+    QCOMPARE(scroller->verticalScrollBar()->maximum(),
+             face->height() - scroller->viewport()->height());
+    // What the file keeps is the design, not what the screen could show.
+    QCOMPARE(designer->windowTwips().width, wanted.width);
+    QCOMPARE(designer->windowTwips().left, wanted.left);
+
+    // Stretched by the author, the window is the design again and scrolls no more.
+    designer->resize(400, 300);
+    QCOMPARE(face->size(), scroller->size());
+    QCOMPARE(scroller->horizontalScrollBar()->maximum(), 0);
 }
 
 QTEST_MAIN(TestAccessibility)

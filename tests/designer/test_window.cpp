@@ -128,7 +128,7 @@ void TestDesignerWindow::namesTextsAndPicturesComeFromTheFile() {
 }
 
 void TestDesignerWindow::layoutLinesPlaceControlsAndTheWindowInTwips() {
-    const auto window = openOn(u"[CO2T]10\r\n[CO2L]20.5\r\n[FO1T]1500\r\n[FO1L]3000\r\n"
+    const auto window = openOn(u"[CO2T]10\r\n[CO2L]20.5\r\n[FO1T]1500\r\n[FO1L]1200\r\n"
                                u"[FO1W]700\r\n[FO1H]500\r\n[LS2C]255\r\n[TX1F]65280"_s);
     const MenuFace& face = *window->face();
     QCOMPARE(face.controlGeometry(Id::ExploreButton), (FaceGeometry{20.5, 10, 57, 57}));
@@ -138,7 +138,7 @@ void TestDesignerWindow::layoutLinesPlaceControlsAndTheWindowInTwips() {
     const qreal ratio = window->twipsPerPixel();
     const WindowTwips placed = window->windowTwips();
     QCOMPARE(placed.top, 1500.0);
-    QCOMPARE(placed.left, 3000.0);
+    QCOMPARE(placed.left, 1200.0);
     QCOMPARE(placed.width, 700 * ratio);
     QCOMPARE(placed.height, (500 + editorFrameHeight()) * ratio);
 
@@ -146,7 +146,7 @@ void TestDesignerWindow::layoutLinesPlaceControlsAndTheWindowInTwips() {
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     const QRect outer = window->frameGeometry();
     QCOMPARE(outer.top(), qRound(1500 / ratio));
-    QCOMPARE(outer.left(), qRound(3000 / ratio));
+    QCOMPARE(outer.left(), qRound(1200 / ratio));
     QCOMPARE(outer.size(), QSize(700, 500 + editorFrameHeight()));
     // The face is the client area below the menu bar.
     QCOMPARE(window->face()->height(), 500);
