@@ -3,17 +3,20 @@
 #include <QString>
 #include <QStringView>
 
-// The one-line reasons of the disc check, in Italian and English, keyed by the
+class TextCatalog;
+
+// The one-line reasons of the disc check in one language, keyed by the
 // finding's code. Placeholders %1, %2 ... are filled by the check.
 class CheckTexts {
 public:
-    // "EN" picks English; anything else Italian, as both programs do.
+    // "EN" picks English, "IT" Italian (any letter case), another language its
+    // own texts when they ship; a language that does not ship gets Italian.
     explicit CheckTexts(QStringView language);
 
-    bool isEnglish() const { return m_english; }
+    bool isEnglish() const;
     // The reason for code; the code itself (with a warning) when it is unknown.
     QString text(QStringView code) const;
 
 private:
-    bool m_english = false;
+    const TextCatalog* m_catalog;
 };

@@ -8,7 +8,7 @@ QString chooseMenuLanguage(const QString& given, const QString& discLanguage,
                            const QLocale& system) {
     if (const auto chosen = languageCode(given))
         return *chosen;
-    if (const auto asked = languageCode(discLanguage))
+    if (const auto asked = discLanguageCode(discLanguage))
         return *asked;
     return systemLanguage(system);
 }

@@ -1,28 +1,16 @@
 #include "menutexts.h"
 
+#include "textcatalog.h"
+
 MenuTexts MenuTexts::forLanguage(const QString& language) {
-    if (language == u"EN") {
-        return {
-            QStringLiteral("Explore"),
-            QStringLiteral("This application has been made with Tarsel Freeware. For further "
-                           "information please e-mail the author or visit the web page"),
-            QStringLiteral("\"%1\" cannot be opened: it does not exist."),
-            QStringLiteral("\"%1\" is a Windows program: it cannot be started on this system."),
-            QStringLiteral("\"%1\" cannot be started: it is not a program this system can run."),
-            QStringLiteral("\"%1\" cannot be opened: no application is set to open it."),
-            QStringLiteral("\"%1\" cannot be started: the system refused to start it.")};
-    }
-    return {
-        QStringLiteral("Esplora"),
-        QStringLiteral("Questa applicazione è stata generata con Tarsel Freeware. Per maggiori "
-                       "informazioni visitate la web page."),
-        QStringLiteral("Impossibile aprire \"%1\": non esiste."),
-        QStringLiteral(
-            "\"%1\" è un programma per Windows: non può essere avviato su questo sistema."),
-        QStringLiteral(
-            "Impossibile avviare \"%1\": non è un programma che questo sistema può eseguire."),
-        QStringLiteral("Impossibile aprire \"%1\": nessuna applicazione è impostata per aprirlo."),
-        QStringLiteral("Impossibile avviare \"%1\": il sistema non ne ha permesso l'avvio.")};
+    const TextCatalog& catalog = TextCatalog::forLanguage(language);
+    return {catalog.text(QT_TRID_NOOP("menu.explore")),
+            catalog.text(QT_TRID_NOOP("menu.aboutCredit")),
+            catalog.text(QT_TRID_NOOP("menu.notFound")),
+            catalog.text(QT_TRID_NOOP("menu.windowsProgram")),
+            catalog.text(QT_TRID_NOOP("menu.notAProgram")),
+            catalog.text(QT_TRID_NOOP("menu.noApplication")),
+            catalog.text(QT_TRID_NOOP("menu.cannotStart"))};
 }
 
 QString MenuTexts::failureMessage(const DesktopFailure& failure) const {

@@ -4,8 +4,8 @@
 
 #include <QString>
 
-// The menu window's texts that depend on the language, "IT" unless the
-// language is "EN".
+// The menu window's texts that depend on the language: "IT", "EN" or another
+// language whose texts ship; Italian for one that does not.
 struct MenuTexts {
     QString exploreCaption; // Command2
     QString aboutCredit;    // the about box's credit line

@@ -55,7 +55,7 @@ Form2::Form2(const QString& language, Prompts& prompts, Desktop& desktop,
     // main window shows; then language, tooltips, the editor-wide values and
     // the File panel.
     m_state.frameHeight = measureFrameHeight(u"Form5"_s);
-    m_state.editorLanguage = m_texts.isEnglish() ? u"EN"_s : u"IT"_s;
+    m_state.editorLanguage = m_texts.language();
     m_state.currentRecord = -1;
     m_state.layoutText = configvalue::unset;
 
@@ -293,11 +293,10 @@ void Form2::applyTooltips() {
             widget->setToolTip(m_texts.text(tip));
     }
     // The arrows that move a record or a category show no caption.
-    const bool english = m_texts.isEnglish();
     for (const QString& name : {u"Command8"_s, u"Command33"_s})
-        findChild<QWidget*>(name)->setToolTip(english ? u"Move up"_s : u"Sposta su"_s);
+        findChild<QWidget*>(name)->setToolTip(m_texts.text(u"tipMoveUp"));
     for (const QString& name : {u"Command9"_s, u"Command32"_s})
-        findChild<QWidget*>(name)->setToolTip(english ? u"Move down"_s : u"Sposta giù"_s);
+        findChild<QWidget*>(name)->setToolTip(m_texts.text(u"tipMoveDown"));
     for (auto* cancel : findChildren<QAbstractButton*>(u"Command99"_s))
         cancel->setText(m_texts.text(u"txtCancelCaps"));
 }

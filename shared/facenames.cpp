@@ -2,13 +2,12 @@
 
 #include "menuface.h"
 #include "picturebutton.h"
+#include "textcatalog.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -25,25 +24,16 @@ struct FaceNames {
 };
 
 FaceNames faceNames(QStringView language) {
-    if (language == u"EN")
-        return {u"Category"_s,
-                u"Applications"_s,
-                u"Description"_s,
-                u"Install"_s,
-                u"Explore"_s,
-                u"More"_s,
-                u"Button with a picture"_s,
-                u"Picture of the chosen application"_s,
-                u"Logo"_s};
-    return {u"Categoria"_s,
-            u"Applicazioni"_s,
-            u"Descrizione"_s,
-            u"Installa"_s,
-            u"Esplora"_s,
-            u"Altro"_s,
-            u"Pulsante con immagine"_s,
-            u"Immagine dell'applicazione scelta"_s,
-            u"Logo"_s};
+    const TextCatalog& catalog = TextCatalog::forLanguage(language);
+    return {catalog.text(QT_TRID_NOOP("face.categories")),
+            catalog.text(QT_TRID_NOOP("face.applications")),
+            catalog.text(QT_TRID_NOOP("face.description")),
+            catalog.text(QT_TRID_NOOP("face.install")),
+            catalog.text(QT_TRID_NOOP("face.explore")),
+            catalog.text(QT_TRID_NOOP("face.extra")),
+            catalog.text(QT_TRID_NOOP("face.pictureButton")),
+            catalog.text(QT_TRID_NOOP("face.appPicture")),
+            catalog.text(QT_TRID_NOOP("face.logo"))};
 }
 
 void nameButton(QPushButton* button, const QString& role, const QString& description) {

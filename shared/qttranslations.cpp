@@ -6,11 +6,11 @@
 #include <QTranslator>
 
 bool installQtTranslations(const QString& language) {
-    if (language != u"IT")
+    if (language == u"EN")
         return true;
     auto* translator = new QTranslator(QCoreApplication::instance());
     // qtbase holds the texts of every dialog the programs show.
-    if (!translator->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
+    if (!translator->load(QLocale(language.toLower()), QStringLiteral("qtbase"),
                           QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         delete translator;

@@ -1,6 +1,15 @@
 #include "uilanguage.h"
 
+#include "textcatalog.h"
+
 std::optional<QString> languageCode(const QString& text) {
+    const QString upper = text.trimmed().toUpper();
+    if (!upper.isEmpty() && TextCatalog::languages().contains(upper))
+        return upper;
+    return std::nullopt;
+}
+
+std::optional<QString> discLanguageCode(const QString& text) {
     const QString upper = text.trimmed().toUpper();
     if (upper == u"IT" || upper == u"EN")
         return upper;
@@ -8,5 +17,6 @@ std::optional<QString> languageCode(const QString& text) {
 }
 
 QString systemLanguage(const QLocale& locale) {
-    return locale.language() == QLocale::Italian ? QStringLiteral("IT") : QStringLiteral("EN");
+    const QString code = QLocale::languageToCode(locale.language()).toUpper();
+    return TextCatalog::languages().contains(code) ? code : QStringLiteral("EN");
 }

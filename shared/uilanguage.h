@@ -5,11 +5,15 @@
 
 #include <optional>
 
-// The two languages both programs speak, "IT" and "EN", as a command line,
-// the environment or a disc's [LING] may ask for them (any letter case,
-// blanks around); nothing for anything else.
+// The languages both programs speak: "IT", "EN" and any other whose texts
+// ship (see TextCatalog), as a command line or the environment may ask for
+// them (any letter case, blanks around); nothing for anything else.
 std::optional<QString> languageCode(const QString& text);
 
-// The language for a system whose locale is given: Italian for Italian,
-// English for every other.
+// A disc's [LING] names "IT" or "EN" only (any letter case, blanks around);
+// nothing for anything else.
+std::optional<QString> discLanguageCode(const QString& text);
+
+// The language for a system whose locale is given: its own when its texts
+// ship (Italian for Italian), English for every other.
 QString systemLanguage(const QLocale& locale);

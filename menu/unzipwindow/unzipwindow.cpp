@@ -102,10 +102,7 @@ VBUnzFrm::VBUnzFrm(const UnzTexts& texts, Prompts& prompts, QWidget* parent)
 
     label1_->setBuddy(zipFName_);
     label2_->setBuddy(extractRoot_);
-    const bool english = &texts == &::unzTexts(u"EN");
-    accessibility::prepareWindow(
-        this, {{QStringLiteral("MsgOut"),
-                english ? QStringLiteral("Messages") : QStringLiteral("Messaggi")}});
+    accessibility::prepareWindow(this, {{QStringLiteral("MsgOut"), texts.messagesName}});
 
     connect(command1_, &QPushButton::clicked, this, &VBUnzFrm::Command1_Click);
     connect(command2_, &QPushButton::clicked, this, &VBUnzFrm::Command2_Click);

@@ -1,85 +1,60 @@
 #include "unztexts.h"
 
+#include "textcatalog.h"
+
+#include <QMutex>
+#include <QMutexLocker>
+
+#include <map>
+
 namespace {
 
-UnzTexts english() {
+UnzTexts textsOf(const TextCatalog& catalog) {
     UnzTexts t;
-    t.locationCaption = QStringLiteral("Location of zip file");
-    t.extractionCaption = QStringLiteral("Extraction path");
-    // No blank after the word: the file name follows at once.
-    t.replacePromptBefore = QStringLiteral("Overwrite");
-    t.replacePromptTitle = QStringLiteral("VBUnZip32 - File Already Exists!");
-    t.errorBefore = QStringLiteral("Error: ");
-    t.errorAfter = QStringLiteral(" Click OK to continue.");
-    // The inner blanks line up the colons in a fixed-pitch font.
-    t.commentLabel = QStringLiteral("Comment         : ");
-    t.compressedSizeLabel = QStringLiteral("Total Size Comp : ");
-    t.uncompressedSizeLabel = QStringLiteral("Total Size      : ");
-    t.compressionFactorLabel = QStringLiteral("Compress Factor : %");
-    t.memberCountLabel = QStringLiteral("Num Of Members  : ");
+    t.locationCaption = catalog.text(QT_TRID_NOOP("unzip.locationCaption"));
+    t.extractionCaption = catalog.text(QT_TRID_NOOP("unzip.extractionCaption"));
+    // The file name follows at once, so a blank at the end is meant.
+    t.replacePromptBefore = catalog.text(QT_TRID_NOOP("unzip.replacePromptBefore"));
+    t.replacePromptTitle = catalog.text(QT_TRID_NOOP("unzip.replacePromptTitle"));
+    t.errorBefore = catalog.text(QT_TRID_NOOP("unzip.errorBefore"));
+    t.errorAfter = catalog.text(QT_TRID_NOOP("unzip.errorAfter"));
+    // Inner blanks line up the colons in a fixed-pitch font.
+    t.commentLabel = catalog.text(QT_TRID_NOOP("unzip.commentLabel"));
+    t.compressedSizeLabel = catalog.text(QT_TRID_NOOP("unzip.compressedSizeLabel"));
+    t.uncompressedSizeLabel = catalog.text(QT_TRID_NOOP("unzip.uncompressedSizeLabel"));
+    t.compressionFactorLabel = catalog.text(QT_TRID_NOOP("unzip.compressionFactorLabel"));
+    t.memberCountLabel = catalog.text(QT_TRID_NOOP("unzip.memberCountLabel"));
+    // By the engine's result code; success (0) says nothing.
     t.resultLines = {
         QString(),
-        QStringLiteral("Some files could not be extracted."),
-        QStringLiteral("Some files were refused: they would have landed outside the folder, "
-                       "or were links."),
-        QStringLiteral("The file is not a zip archive."),
-        QStringLiteral("The archive cannot be found or opened."),
-        QStringLiteral("Not enough free space on the disk."),
-        QStringLiteral("The extraction could not start."),
-        QStringLiteral("The extraction was stopped."),
-        QStringLiteral("No file matches."),
-        QStringLiteral("Archive refused: several entries share the same data (zip bomb). "
-                       "Nothing was written."),
-        QStringLiteral("The archive is damaged: the readable files were extracted, "
-                       "the damaged ones left out."),
+        catalog.text(QT_TRID_NOOP("unzip.result1")),
+        catalog.text(QT_TRID_NOOP("unzip.result2")),
+        catalog.text(QT_TRID_NOOP("unzip.result3")),
+        catalog.text(QT_TRID_NOOP("unzip.result4")),
+        catalog.text(QT_TRID_NOOP("unzip.result5")),
+        catalog.text(QT_TRID_NOOP("unzip.result6")),
+        catalog.text(QT_TRID_NOOP("unzip.result7")),
+        catalog.text(QT_TRID_NOOP("unzip.result8")),
+        catalog.text(QT_TRID_NOOP("unzip.result9")),
+        catalog.text(QT_TRID_NOOP("unzip.result10")),
     };
-    t.stopCaption = QStringLiteral("Stop");
-    t.stopQuestion = QStringLiteral("Stop the extraction? The file being written is removed; "
-                                    "the files already written stay.");
-    t.stoppedLine = QStringLiteral("Extraction stopped. Files written: %1");
-    return t;
-}
-
-UnzTexts italian() {
-    UnzTexts t;
-    t.locationCaption = QStringLiteral("Origine del file zip");
-    t.extractionCaption = QStringLiteral("Directory di estrazione");
-    t.replacePromptBefore = QStringLiteral("Sovrascrivere ");
-    t.replacePromptTitle = QStringLiteral("VBUnZip32 - Il file esiste già!");
-    t.errorBefore = QStringLiteral("Errore: ");
-    t.errorAfter = QStringLiteral(" Premere Ok per continuare.");
-    t.commentLabel = QStringLiteral("Commenti: ");
-    t.compressedSizeLabel = QStringLiteral("Dimensione file Compressi: ");
-    t.uncompressedSizeLabel = QStringLiteral("Dimensione file Espansi  : ");
-    t.compressionFactorLabel = QStringLiteral("Fattore di compressione  : %");
-    t.memberCountLabel = QStringLiteral("Numero di file           : ");
-    t.resultLines = {
-        QString(),
-        QStringLiteral("Alcuni file non sono stati estratti."),
-        QStringLiteral("Alcuni file sono stati rifiutati: sarebbero finiti fuori dalla "
-                       "cartella, o erano collegamenti."),
-        QStringLiteral("Il file non è un archivio zip."),
-        QStringLiteral("Impossibile trovare o aprire l'archivio."),
-        QStringLiteral("Spazio libero insufficiente sul disco."),
-        QStringLiteral("Impossibile avviare l'estrazione."),
-        QStringLiteral("Estrazione interrotta."),
-        QStringLiteral("Nessun file corrisponde."),
-        QStringLiteral("Archivio rifiutato: più voci condividono gli stessi dati (zip bomb). "
-                       "Non è stato scritto nulla."),
-        QStringLiteral("L'archivio è danneggiato: i file leggibili sono stati estratti, "
-                       "quelli danneggiati no."),
-    };
-    t.stopCaption = QStringLiteral("Ferma");
-    t.stopQuestion = QStringLiteral("Interrompere l'estrazione? Il file in scrittura viene "
-                                    "rimosso; quelli già scritti restano.");
-    t.stoppedLine = QStringLiteral("Estrazione interrotta. File scritti: %1");
+    t.stopCaption = catalog.text(QT_TRID_NOOP("unzip.stopCaption"));
+    t.stopQuestion = catalog.text(QT_TRID_NOOP("unzip.stopQuestion"));
+    t.stoppedLine = catalog.text(QT_TRID_NOOP("unzip.stoppedLine"));
+    t.messagesName = catalog.text(QT_TRID_NOOP("unzip.messagesName"));
     return t;
 }
 
 } // namespace
 
 const UnzTexts& unzTexts(QStringView language) {
-    static const UnzTexts en = english();
-    static const UnzTexts it = italian();
-    return language == u"EN" ? en : it;
+    // One set per language, made on first use and kept: windows hold on to it.
+    static QMutex mutex;
+    static std::map<QString, UnzTexts> sets;
+    const TextCatalog& catalog = TextCatalog::forLanguage(language);
+    const QMutexLocker lock(&mutex);
+    auto found = sets.find(catalog.language());
+    if (found == sets.end())
+        found = sets.emplace(catalog.language(), textsOf(catalog)).first;
+    return found->second;
 }

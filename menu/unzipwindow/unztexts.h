@@ -24,9 +24,11 @@ struct UnzTexts {
     QString stopCaption;  // Exit's caption while a run goes on
     QString stopQuestion; // asked when the window is closed during a run
     QString stoppedLine;  // under the summary of a stopped run; %1: files written
+    QString messagesName; // what a screen reader calls the message panel
 
     QString resultLine(int result) const { return resultLines.value(result); }
 };
 
-// The English set for "EN", the Italian set for anything else.
+// The set for "IT", "EN" or another language whose texts ship; the Italian set
+// for a language that does not ship. The same language gives the same object.
 const UnzTexts& unzTexts(QStringView language);

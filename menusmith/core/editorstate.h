@@ -6,7 +6,7 @@
 // instance lives as long as the main window; every other window gets it by
 // reference.
 struct EditorState {
-    // "IT" or "EN", fixed at start-up.
+    // "IT", "EN" or another language that ships, fixed at start-up.
     QString editorLanguage = QStringLiteral("IT");
     // Folder of the open config.ini, ending with "/"; empty while no project
     // is open.

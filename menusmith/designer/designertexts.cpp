@@ -1,5 +1,12 @@
 #include "designertexts.h"
 
+#include "textcatalog.h"
+
+#include <QMutex>
+#include <QMutexLocker>
+
+#include <map>
+
 using namespace Qt::StringLiterals;
 
 QStringView displayNameKey(LayoutObjectId object) {
@@ -51,17 +58,17 @@ QList<Prompts::FileFilter> backgroundFilters() {
 }
 
 const DesignerNotes& designerNotes(QStringView editorLanguage) {
-    static const DesignerNotes italian{
-        u"La griglia deve essere un numero."_s,
-        u"Alcune posizioni o dimensioni erano fuori dai limiti del file (da -32768 a 32767) e "
-        u"sono state riportate entro i limiti."_s,
-        u"Il file scelto non è un'immagine: lo sfondo resta quello di prima."_s,
-    };
-    static const DesignerNotes english{
-        u"The grid size must be a number."_s,
-        u"Some positions or sizes were outside the range the file can hold (-32768 to 32767) "
-        u"and have been brought within it."_s,
-        u"The chosen file is not a picture: the background stays as it was."_s,
-    };
-    return editorLanguage == u"EN" ? english : italian;
+    // One set per language, kept: callers hold on to it.
+    static QMutex mutex;
+    static std::map<QString, DesignerNotes> sets;
+    const TextCatalog& catalog = TextCatalog::forLanguage(editorLanguage);
+    const QMutexLocker lock(&mutex);
+    auto found = sets.find(catalog.language());
+    if (found == sets.end()) {
+        const DesignerNotes notes{catalog.text(QT_TRID_NOOP("designer.gridNotANumber")),
+                                  catalog.text(QT_TRID_NOOP("designer.valuesClamped")),
+                                  catalog.text(QT_TRID_NOOP("designer.pictureNotLoaded"))};
+        found = sets.emplace(catalog.language(), notes).first;
+    }
+    return found->second;
 }

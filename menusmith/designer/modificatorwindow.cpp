@@ -66,8 +66,8 @@ ModificatorWindow::ModificatorWindow(EditorState& state, const UiTexts& texts, P
 
 ModificatorWindow::~ModificatorWindow() = default;
 
-bool ModificatorWindow::english() const {
-    return m_state.editorLanguage == u"EN";
+bool ModificatorWindow::translated() const {
+    return m_state.editorLanguage != u"IT";
 }
 
 void ModificatorWindow::buildControls() {
@@ -179,12 +179,12 @@ void ModificatorWindow::buildControls() {
 }
 
 void ModificatorWindow::setCaptions() {
-    // The designed captions are Italian; English replaces those that have an
-    // English text.
+    // The designed captions are Italian; another language replaces those that
+    // have a text in it.
     const auto set = [this](const char* name, const QString& italian, QStringView key) {
         QWidget* control = findChild<QWidget*>(QString::fromLatin1(name));
-        const QString englishText = key.isEmpty() || !english() ? QString() : m_texts.text(key);
-        const QString& caption = englishText.isEmpty() ? italian : englishText;
+        const QString other = key.isEmpty() || !translated() ? QString() : m_texts.text(key);
+        const QString& caption = other.isEmpty() ? italian : other;
         if (auto* b = qobject_cast<QPushButton*>(control))
             b->setText(caption);
         else if (auto* l = qobject_cast<QLabel*>(control))
@@ -211,7 +211,7 @@ void ModificatorWindow::setCaptions() {
     set("Command10", u"CANCELLA"_s, u"txtCancelCaps");
     // Set in both languages.
     findChild<QPushButton*>(u"Command13"_s)->setText(m_texts.text(u"txtRestoreTitle"));
-    m_selected->setText(english() ? m_texts.text(u"txtNone") : u"nessuno"_s);
+    m_selected->setText(translated() ? m_texts.text(u"txtNone") : u"nessuno"_s);
 }
 
 void ModificatorWindow::showPick(LayoutObjectId object) {

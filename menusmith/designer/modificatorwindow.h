@@ -61,7 +61,7 @@ private:
     void setCaptions();
     std::optional<QColor> askColour();
     void tell(const QString& text);
-    bool english() const;
+    bool translated() const;
 
     EditorState& m_state;
     const UiTexts& m_texts;

@@ -71,7 +71,7 @@ PublishResult publishDisc(const PublishRequest& request, const UiTexts& texts,
         return refuse(u"pubIsoInside"_s, native(request.isoFile));
 
     DiscCheckOptions options;
-    options.language = texts.isEnglish() ? u"EN"_s : u"IT"_s;
+    options.language = texts.language();
     result.findings = checkDisc(project, options);
     if (!result.findings.isEmpty()) {
         const QString report = formatTextReport(result.findings, CheckTexts(options.language));

@@ -8,62 +8,6 @@ class TestUiTexts : public QObject {
     Q_OBJECT
 
 private slots:
-    void italianIsTheDesignedColumn() {
-        const UiTexts it(u"IT");
-        QVERIFY(!it.isEnglish());
-        QCOMPARE(it.text(u"Command13"), u"Aspetto Grafico  (Salva prima)"_s);
-        QCOMPARE(it.text(u"Command99"), u"CANCELLA"_s);
-        QCOMPARE(it.text(u"txtAttention"), u"ATTENZIONE"_s);
-        QCOMPARE(it.text(u"txtSelectConfig"), u"Devi selezionare il file confi.ini"_s);
-        QCOMPARE(it.text(u"txtConfigExists"),
-                 u"Il file config.ini esiste già nella posizione scelta. Se si sceglie di "
-                 u"continuare il file selezionato verrà completamente azzerato. "_s);
-        QCOMPARE(it.text(u"Label25"),
-                 u"Scegliete la grafica per i pulsati dell'applicazione (\"INSTALLA\" e "
-                 u"\"EXTRA\") e l'icona di default di menu.exe"_s);
-        QCOMPARE(it.text(u"nuovo"), u"&Nuovo Progetto..."_s);
-    }
-
-    void englishColumnWithItsOddSpellings() {
-        const UiTexts en(u"EN");
-        QVERIFY(en.isEnglish());
-        QCOMPARE(en.text(u"Command13"), u"Graphics"_s);
-        QCOMPARE(en.text(u"Command99"), u"CANCEL"_s);
-        QCOMPARE(en.text(u"txtCancelCaps"), u"CANCEL"_s);
-        QCOMPARE(en.text(u"txtOverwrite"), u"Do you want to overvrite the configuration ?"_s);
-        QCOMPARE(en.text(u"txtSelectConfig"), u"You must select the file confi.ini"_s);
-        QCOMPARE(en.text(u"txtDesignerHint").left(6), u"Clicc "_s);
-        QCOMPARE(en.text(u"Option5"), u"Category set"_s);
-        QCOMPARE(en.text(u"testamenu2"), u"Test menu"_s);
-    }
-
-    void windowCaptionIsTheSameInBothLanguages() {
-        QCOMPARE(UiTexts(u"IT").text(u"Form2"), u"Menusmith. "_s);
-        QCOMPARE(UiTexts(u"EN").text(u"Form2"), u"Menusmith. "_s);
-    }
-
-    void englishOnlyKeysAreEmptyInItalianAndTheRestHaveBoth() {
-        const UiTexts it(u"IT");
-        const UiTexts en(u"EN");
-        const QStringList englishOnly{u"txtUp"_s,
-                                      u"txtDown"_s,
-                                      u"txtGridSize"_s,
-                                      u"txtObjectSelected"_s,
-                                      u"txtSizePosition"_s,
-                                      u"txtOk"_s,
-                                      u"txtBackgroundImage"_s,
-                                      u"txtFontColor"_s,
-                                      u"txtBackColor"_s,
-                                      u"txtBackgroundColors"_s};
-        const auto keys = UiTexts::textKeys();
-        QVERIFY(keys.size() > 100);
-        QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
-        for (const QString& key : keys) {
-            QVERIFY2(!en.text(key).isEmpty(), qPrintable(key));
-            QVERIFY2(it.text(key).isEmpty() == englishOnly.contains(key), qPrintable(key));
-        }
-    }
-
     void unknownKeyIsEmptyWithAWarning() {
         const UiTexts it(u"IT");
         QTest::ignoreMessage(QtWarningMsg, "UiTexts: no text for \"txtNoSuchText\"");
