@@ -56,5 +56,11 @@ QStringList TextCatalog::languages() {
 
 QString TextCatalog::text(const char* id) const {
     // An id-based translation file stores each text under its id, with no context.
-    return m_translator.translate(nullptr, id);
+    const QString text = m_translator.translate(nullptr, id);
+    // Italian and English are complete: a text missing there is meant to be
+    // blank. Any other language may be partly translated and shows the rest
+    // in English.
+    if (!text.isEmpty() || m_language == u"IT" || m_language == u"EN")
+        return text;
+    return forLanguage(u"EN").text(id);
 }

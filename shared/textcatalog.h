@@ -22,7 +22,8 @@ public:
     // The language the catalog's texts are in.
     const QString& language() const { return m_language; }
 
-    // The text with that id; empty when the language has none for it.
+    // The text with that id; empty when the language has none for it. A
+    // language other than Italian and English falls back to English.
     QString text(const char* id) const;
 
     explicit TextCatalog(const QString& language);
