@@ -1,6 +1,7 @@
 #include "aboutbox.h"
 #include "accessiblenames.h"
 #include "captiontips.h"
+#include "checkwindow.h"
 #include "databasepanel.h"
 #include "designerfixture.h"
 #include "designerwindow.h"
@@ -255,8 +256,9 @@ void TestAccessibility::editorWindowsFitAtDoubleScale() {
     openProject(f);
     f.window->openDesigner();
     Form4 internet(f.window->state(), f.window->texts());
+    CheckWindow check(f.window->texts());
     for (QWidget* window : std::initializer_list<QWidget*>{
-             f.window.get(), f.window->designer()->modificator(), &internet}) {
+             f.window.get(), f.window->designer()->modificator(), &internet, &check}) {
         const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
         QVERIFY2(least.width() <= room.width() && least.height() <= room.height(),
                  qPrintable(window->objectName() + u' ' + QString::number(least.width()) + u'x' +
