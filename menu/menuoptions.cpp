@@ -23,11 +23,11 @@ MenuOptions MenuOptions::parse(const QStringList& arguments, const QString& prog
         QCoreApplication::translate("menu", "Show the version and exit."));
     const QCommandLineOption lang(
         QStringLiteral("lang"),
-        QCoreApplication::translate("menu",
-                                    "Language of the menu's own texts: IT or EN. The environment "
-                                    "variable MENU_LANG does the same. Without either, the "
-                                    "disc's language, else the system's."),
-        QStringLiteral("IT|EN"));
+        QCoreApplication::translate("menu", "Language of the menu's own texts: %1. The environment "
+                                            "variable MENU_LANG does the same. Without either, the "
+                                            "disc's language, else the system's.")
+            .arg(shippedLanguagesText()),
+        QStringLiteral("LANGUAGE"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(lang);
@@ -72,8 +72,8 @@ MenuOptions MenuOptions::parse(const QStringList& arguments, const QString& prog
         if (!chosen) {
             options.outcome = Outcome::Error;
             options.message =
-                QCoreApplication::translate("menu", "Unknown language \"%1\": use IT or EN.\n")
-                    .arg(parser.value(lang));
+                QCoreApplication::translate("menu", "Unknown language \"%1\": use %2.\n")
+                    .arg(parser.value(lang), shippedLanguagesText());
             return options;
         }
         options.language = *chosen;

@@ -17,7 +17,9 @@ EditorCommandLine parseEditorCommandLine(const QStringList& arguments,
     const QCommandLineOption helpOption({u"h"_s, u"help"_s}, u"Show this help."_s);
     const QCommandLineOption versionOption({u"v"_s, u"version"_s}, u"Show the version."_s);
     const QCommandLineOption languageOption(
-        u"lang"_s, u"Language of the editor: IT or EN; MENUSMITH_LANG=EN too. Else the system's."_s,
+        u"lang"_s,
+        u"Language of the editor: %1; MENUSMITH_LANG=EN too. Else the system's."_s.arg(
+            shippedLanguagesText()),
         u"language"_s);
     parser.addOption(helpOption);
     parser.addOption(versionOption);
@@ -53,7 +55,7 @@ EditorCommandLine parseEditorCommandLine(const QStringList& arguments,
         result.output = u"menusmith "_s + product::versionNumber() + u'\n';
         return result;
     }
-    // Only the two languages the texts exist in; anything else is not asked for.
+    // Only the languages whose texts ship; anything else is not asked for.
     const QString asked =
         parser.isSet(languageOption) ? parser.value(languageOption) : languageVariable;
     result.language = languageCode(asked).value_or(systemLanguage(systemLocale));

@@ -17,3 +17,7 @@ std::optional<QString> discLanguageCode(const QString& text);
 // The language for a system whose locale is given: its own when its texts
 // ship (Italian for Italian), English for every other.
 QString systemLanguage(const QLocale& locale);
+
+// The languages that ship, for a command line's help: "IT or EN", or
+// "IT, EN or DE" when a third one ships.
+QString shippedLanguagesText();
