@@ -414,11 +414,13 @@ private:
 
     // The members one by one on this thread.
     std::optional<std::int32_t> extractInTurn(zip_t* za);
-    // The archive opened once per worker, or nothing when workers would not
-    // help or cannot share it.
-    std::vector<ZipPtr> workerArchives();
+    // How many workers to use; 0 when they would not help or cannot share
+    // the archive.
+    unsigned workerCount() const;
+    // The archive opened again, for one worker.
+    ZipPtr reopen() const;
     // Plain files inflated on worker threads, finished here in order.
-    std::optional<std::int32_t> extractWithWorkers(zip_t* za, std::vector<ZipPtr> archives);
+    std::optional<std::int32_t> extractWithWorkers(zip_t* za, unsigned workers);
     // Where a member goes below the root; no parts when it is refused.
     unz::MemberPath targetPath(const Member& m) const;
     // Prepares member i for extractWithWorkers; false when it must wait for
@@ -1148,29 +1150,31 @@ bool Pass::planJob(std::size_t i, MemberJob& job,
     return true;
 }
 
-std::vector<ZipPtr> Pass::workerArchives() {
-    std::vector<ZipPtr> archives;
+unsigned Pass::workerCount() const {
     const unsigned cores = std::thread::hardware_concurrency();
     const auto files = static_cast<std::size_t>(std::count_if(
         members_.begin(), members_.end(), [](const Member& m) { return !isFolderName(m.name); }));
     if (spliced_ || cores < 2 || files < 2 || opt_.testArchive != 0 || opt_.writeToStdout != 0 ||
         opt_.extractOnlyNewer != 0) {
-        return archives;
+        return 0;
     }
-    const unsigned workers = std::min({cores, kMaxWorkers, static_cast<unsigned>(files)});
-    for (unsigned i = 0; i < workers; ++i) {
-        int error = 0;
-        ZipPtr za = archiveData_ ? openInMemory(archiveData_.get(), archiveSize_, error)
-                                 : ZipPtr(unz::openSpliced(reader(), archiveSize_, {}, error));
-        if (!za) {
-            return {};
-        }
-        archives.push_back(std::move(za));
-    }
-    return archives;
+    return std::min({cores, kMaxWorkers, static_cast<unsigned>(files)});
 }
 
-std::optional<std::int32_t> Pass::extractWithWorkers(zip_t* za, std::vector<ZipPtr> archives) {
+ZipPtr Pass::reopen() const {
+    // One at a time: libzip converts each entry's time with mktime, whose
+    // time zone state thread checkers do not see guarded.
+    static std::mutex opening;
+    const std::lock_guard lock(opening);
+    int error = 0;
+    return archiveData_ ? openInMemory(archiveData_.get(), archiveSize_, error)
+                        : ZipPtr(unz::openSpliced(reader(), archiveSize_, {}, error));
+}
+
+std::optional<std::int32_t> Pass::extractWithWorkers(zip_t* za, unsigned workers) {
+    // Each worker reads through an archive of its own, opened by the worker
+    // itself at its first member: reading the directory again takes a while.
+    std::vector<ZipPtr> archives(workers);
     const std::size_t count = members_.size();
     std::vector<std::unique_ptr<MemberJob>> jobs(count);
     // Files planned and not finished, by target, with how many.
@@ -1231,7 +1235,14 @@ std::optional<std::int32_t> Pass::extractWithWorkers(zip_t* za, std::vector<ZipP
                         pool.tell();
                         return !abandon_;
                     };
-                    inflateJob(*task, *m, archives[w].get(), sink);
+                    if (!archives[w]) {
+                        archives[w] = reopen();
+                    }
+                    if (archives[w]) {
+                        inflateJob(*task, *m, archives[w].get(), sink);
+                    } else {
+                        task->reason = "archive cannot be opened";
+                    }
                     task->done.store(true, std::memory_order_release);
                     pool.tell();
                 });
@@ -1351,9 +1362,9 @@ std::int32_t Pass::extractMembers(zip_t* za) {
     if (!progress(0)) {
         return UnzCancelled;
     }
-    std::vector<ZipPtr> archives = workerArchives();
+    const unsigned workers = workerCount();
     const std::optional<std::int32_t> end =
-        archives.empty() ? extractInTurn(za) : extractWithWorkers(za, std::move(archives));
+        workers == 0 ? extractInTurn(za) : extractWithWorkers(za, workers);
     if (end) {
         return *end;
     }
