@@ -2,12 +2,15 @@
 
 #include "unzcentral.h"
 #include "unzpaths.h"
+#include "unzpool.h"
 #include "unzspliced.h"
 
 #include <zip.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -15,11 +18,14 @@
 #include <filesystem>
 #include <limits>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <random>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include <fcntl.h>
@@ -42,6 +48,14 @@ constexpr std::size_t kBufferSize = std::size_t{1} << 20;
 constexpr std::uint64_t kInMemoryArchiveLimit = std::uint64_t{64} << 20;
 // Folders kept open at once during a pass.
 constexpr std::size_t kMaxOpenFolders = 64;
+// Threads that inflate members beside the caller's, at most.
+constexpr unsigned kMaxWorkers = 4;
+// Members prepared ahead of the one being finished: enough to keep the
+// workers busy on small files.
+constexpr std::size_t kPlanAhead = 64;
+// Longest time the caller goes without a progress call while it waits for
+// a worker.
+constexpr std::chrono::milliseconds kHeartbeat{10};
 // Size of the buffer that UnzPassword fills, including the closing NUL.
 constexpr std::int32_t kPasswordBufferSize = 257;
 
@@ -238,6 +252,137 @@ ZipPtr openInMemory(const char* data, std::uint64_t size, int& error) {
 // How a member ended.
 enum class Outcome { Done, Kept, Failed, Refused, DiskFull, Stopped };
 
+// The text of an errno value; strerror itself may not be called from
+// several threads at once.
+std::string errorText(int err) {
+    char text[256];
+    return ::strerror_r(err, text, sizeof text);
+}
+
+// Where a member's data goes: a file, the print callback, or nowhere.
+struct CopySink {
+    char* buffer = nullptr;     // kBufferSize bytes
+    char* translated = nullptr; // kBufferSize bytes when line ends are translated
+    int fd = -1;
+    std::function<void(std::string_view)> print; // set when the data is printed
+    // Told the member's bytes so far after each piece; false stops.
+    std::function<bool(std::uint64_t)> progress;
+};
+
+// Inflates the member into the sink; checks its size and CRC.
+Outcome copyData(zip_file_t* zf, const Member& m, const CopySink& sink, std::string& reason) {
+    std::uint64_t total = 0;
+    bool pendingCr = false;
+    const auto put = [&](const char* data, std::size_t size) {
+        if (sink.print) {
+            sink.print(std::string_view(data, size));
+        } else if (sink.fd >= 0) {
+            const int err = writeAll(sink.fd, data, size);
+            if (err != 0) {
+                reason = "write error: " + errorText(err);
+                return isDiskFullError(err) ? Outcome::DiskFull : Outcome::Failed;
+            }
+        }
+        return Outcome::Done;
+    };
+    for (;;) {
+        const zip_int64_t n = zip_fread(zf, sink.buffer, kBufferSize);
+        if (n < 0) {
+            const int code = zip_error_code_zip(zip_file_get_error(zf));
+            if (code == ZIP_ER_CRC) {
+                reason = "CRC error";
+            } else if (code == ZIP_ER_WRONGPASSWD) {
+                reason = "incorrect password";
+            } else {
+                reason = zip_file_strerror(zf);
+            }
+            return Outcome::Failed;
+        }
+        if (n == 0) {
+            break;
+        }
+        const auto got = static_cast<std::uint64_t>(n);
+        if (got > m.size - total) {
+            reason = "inflates beyond its declared size";
+            return Outcome::Refused;
+        }
+        total += got;
+        const char* data = sink.buffer;
+        std::size_t size = static_cast<std::size_t>(got);
+        if (sink.translated != nullptr) {
+            char* out = sink.translated;
+            std::size_t k = 0;
+            for (std::size_t i = 0; i < size; ++i) {
+                const char c = data[i];
+                if (pendingCr && c != '\n') {
+                    out[k++] = '\r';
+                }
+                pendingCr = c == '\r';
+                if (!pendingCr) {
+                    out[k++] = c;
+                }
+            }
+            data = out;
+            size = k;
+        }
+        if (const Outcome written = put(data, size); written != Outcome::Done) {
+            return written;
+        }
+        if (sink.progress && !sink.progress(total)) {
+            reason = "stopped";
+            return Outcome::Stopped;
+        }
+    }
+    if (pendingCr) {
+        if (const Outcome written = put("\r", 1); written != Outcome::Done) {
+            return written;
+        }
+    }
+    if (total != m.size) {
+        reason = "shorter than its declared size";
+        return Outcome::Failed;
+    }
+    return Outcome::Done;
+}
+
+// The key under which a path below the root is compared with others: case
+// is ignored (in ASCII), as on the disc file systems that ignore it.
+std::string pathKey(const std::vector<std::string>& parts, std::size_t count) {
+    std::string key;
+    for (std::size_t i = 0; i < count; ++i) {
+        for (const char c : parts[i]) {
+            key += (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+        }
+        key += '/';
+    }
+    return key;
+}
+
+// One member of an extraction pass run with worker threads. A plain file is
+// inflated by a worker into a new file beside its target; the caller's
+// thread finishes the members in archive order, with the same lines,
+// questions and progress as when they are extracted one by one (the
+// progress of a member written ahead is told when its turn comes). Other
+// members (folders, passwords, refusals) are done on the caller's thread.
+struct MemberJob {
+    bool onWorker = false;
+    std::vector<std::string> parts;
+    std::string targetKey;                // pathKey of a file's target; empty for others
+    std::shared_ptr<Fd> folder;           // null when the folder could not be made
+    std::vector<std::string> madeFolders; // made for this member, below the root
+    std::string reason;                   // why the folder or the member failed
+    // Written by the worker: the member's data opened, then the pieces
+    // written (bytes so far after each), and its end.
+    std::atomic<bool> opened{false};
+    std::mutex piecesMutex;
+    std::vector<std::uint64_t> pieces;
+    Outcome outcome = Outcome::Failed; // with reason and tempName, once done
+    std::string tempName;
+    std::atomic<bool> done{false};
+    // Set by the caller: the member is not wanted any more.
+    std::atomic<bool> cancel{false};
+};
+
 // One call of Wiz_SingleEntryUnzip.
 class Pass {
 public:
@@ -253,6 +398,8 @@ private:
     void print(std::string_view text);
     void normalLine(std::string_view line, std::string_view end = {});
     void problemLine(std::string_view line, std::string_view reason);
+    // The end of a file member's line, or its problem line when quiet.
+    Outcome endLine(Outcome outcome, const std::string& shown, const std::string& why);
 
     bool selected(std::string_view name, std::int32_t includeCount, const UnzNameList* includeList,
                   std::int32_t excludeCount, const UnzNameList* excludeList) const;
@@ -261,6 +408,27 @@ private:
     void writeTotals(zip_t* za);
     void listMembers();
     std::int32_t extractMembers(zip_t* za);
+    // Counts a member's outcome; the pass's result when the pass ends there.
+    std::optional<std::int32_t> account(const Member& m, Outcome outcome);
+    bool serviceStops(const Member& m);
+
+    // The members one by one on this thread.
+    std::optional<std::int32_t> extractInTurn(zip_t* za);
+    // How many workers to use; 0 when they would not help or cannot share
+    // the archive.
+    unsigned workerCount() const;
+    // The archive opened again, for one worker.
+    ZipPtr reopen() const;
+    // Plain files inflated on worker threads, finished here in order.
+    std::optional<std::int32_t> extractWithWorkers(zip_t* za, unsigned workers);
+    // Where a member goes below the root; no parts when it is refused.
+    unz::MemberPath targetPath(const Member& m) const;
+    // Prepares member i for extractWithWorkers; false when it must wait for
+    // the members before it (a folder it needs is a file still to come).
+    bool planJob(std::size_t i, MemberJob& job,
+                 const std::unordered_map<std::string, std::size_t>& pendingFiles);
+    void inflateJob(MemberJob& job, const Member& m, zip_t* za, const CopySink& sink);
+    Outcome finishJob(MemberJob& job, const Member& m, unz::WorkerPool& pool);
 
     // The stored directory, read by the engine itself.
     std::optional<unz::CentralDirectory> readDirectory(std::uint64_t size);
@@ -276,11 +444,21 @@ private:
     Outcome processFolder(const Member& m, const std::vector<std::string>& parts);
     // Opens member data, asking for a password when it is encrypted.
     ZipFilePtr openMember(zip_t* za, const Member& m, std::string& reason, Outcome& failure);
-    // Inflates the member into fd (or nowhere when fd < 0); checks its size.
-    Outcome copyData(zip_file_t* zf, const Member& m, int fd, std::string& reason);
+    // What to do with a file already where a member goes: nothing when it is
+    // to be replaced, otherwise the member's outcome, with its line printed.
+    std::optional<Outcome> existingFile(const struct stat& existing, const Member& m,
+                                        const std::vector<std::string>& parts,
+                                        const std::string& shown);
+    // A new file beside leaf in the folder, named in tempName.
+    Fd createTemp(int dirFd, const std::string& leaf, std::string& tempName);
+    // Permissions and time of a member's new file, which is then closed.
+    Outcome closeFile(Fd& out, const Member& m, Outcome outcome, std::string& reason) const;
 
     // The open folder below the root for the given parts; creates the folders
-    // that are missing. Never follows a symbolic link. Invalid Fd on failure.
+    // that are missing (listed in made when given). Never follows a symbolic
+    // link. Null on failure.
+    std::shared_ptr<Fd> folderOf(const std::vector<std::string>& parts, std::size_t count,
+                                 std::string& reason, std::vector<std::string>* made = nullptr);
     int folderFd(const std::vector<std::string>& parts, std::size_t count, std::string& reason);
     std::string targetDisplay(const std::vector<std::string>& parts) const;
 
@@ -292,11 +470,14 @@ private:
     std::uint64_t archiveSize_ = 0;
     // The archive file when it is not in memory, for the engine's own reads.
     Fd archiveFd_;
+    // The archive was opened through a rebuilt directory.
+    bool spliced_ = false;
     std::string root_;
     Fd rootFd_;
     // Open folders below the root by their path ("a/b/"), so that members
     // spread over many folders do not walk their path again each time.
-    std::unordered_map<std::string, Fd> folders_;
+    // Shared with the members being written into them.
+    std::unordered_map<std::string, std::shared_ptr<Fd>> folders_;
     bool keepAllExisting_ = false;
     std::optional<std::string> password_;
     std::unique_ptr<char[]> buffer_;
@@ -314,9 +495,11 @@ private:
     std::uint64_t bytesDone_ = 0;
     std::uint64_t bytesTotal_ = 0;
     std::uint64_t membersWritten_ = 0;
+    // Set when the pass ends early: workers leave their members.
+    std::atomic<bool> abandon_{false};
     unsigned tempSeed_ = std::random_device{}() % 1000000u;
     long pid_ = static_cast<long>(::getpid());
-    unsigned tempCounter_ = 0;
+    std::atomic<unsigned> tempCounter_{0};
 };
 
 void Pass::print(std::string_view text) {
@@ -485,8 +668,15 @@ std::string Pass::targetDisplay(const std::vector<std::string>& parts) const {
 }
 
 int Pass::folderFd(const std::vector<std::string>& parts, std::size_t count, std::string& reason) {
+    const std::shared_ptr<Fd> folder = folderOf(parts, count, reason);
+    return folder ? folder->get() : -1;
+}
+
+std::shared_ptr<Fd> Pass::folderOf(const std::vector<std::string>& parts, std::size_t count,
+                                   std::string& reason, std::vector<std::string>* made) {
     if (count == 0) {
-        return rootFd_.get();
+        // The root outlives every member; the pointer does not own it.
+        return std::shared_ptr<Fd>(std::shared_ptr<Fd>(), &rootFd_);
     }
     std::string key;
     for (std::size_t i = 0; i < count; ++i) {
@@ -494,7 +684,7 @@ int Pass::folderFd(const std::vector<std::string>& parts, std::size_t count, std
         key += '/';
     }
     if (const auto it = folders_.find(key); it != folders_.end()) {
-        return it->second.get();
+        return it->second;
     }
     if (folders_.size() >= kMaxOpenFolders) {
         folders_.clear();
@@ -508,16 +698,24 @@ int Pass::folderFd(const std::vector<std::string>& parts, std::size_t count, std
         prefix += parts[i];
         prefix += '/';
         if (const auto it = folders_.find(prefix); it != folders_.end()) {
-            parent = it->second.get();
+            parent = it->second->get();
             first = i + 1;
         }
     }
     for (std::size_t i = first; i < count; ++i) {
         const char* name = parts[i].c_str();
-        if (::mkdirat(parent, name, 0777) != 0 && errno != EEXIST) {
+        if (::mkdirat(parent, name, 0777) == 0) {
+            if (made != nullptr) {
+                std::string path;
+                for (std::size_t k = 0; k <= i; ++k) {
+                    path += (k == 0 ? "" : "/") + parts[k];
+                }
+                made->push_back(std::move(path));
+            }
+        } else if (errno != EEXIST) {
             reason = "cannot create folder " + unz::printableName(parts[i]) + ": " +
                      std::strerror(errno);
-            return -1;
+            return nullptr;
         }
         const int fd = ::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0) {
@@ -525,14 +723,14 @@ int Pass::folderFd(const std::vector<std::string>& parts, std::size_t count, std
                          ? "path goes through a link or a file: " + unz::printableName(parts[i])
                          : "cannot open folder " + unz::printableName(parts[i]) + ": " +
                                std::strerror(errno);
-            return -1;
+            return nullptr;
         }
         current.reset(fd);
         parent = fd;
     }
-    const int fd = current.get();
-    folders_.emplace(std::move(key), std::move(current));
-    return fd;
+    auto folder = std::make_shared<Fd>(std::move(current));
+    folders_.emplace(std::move(key), folder);
+    return folder;
 }
 
 ZipFilePtr Pass::openMember(zip_t* za, const Member& m, std::string& reason, Outcome& failure) {
@@ -581,82 +779,6 @@ ZipFilePtr Pass::openMember(zip_t* za, const Member& m, std::string& reason, Out
     return zf;
 }
 
-Outcome Pass::copyData(zip_file_t* zf, const Member& m, int fd, std::string& reason) {
-    std::uint64_t total = 0;
-    bool pendingCr = false;
-    const bool translate = opt_.translateLineEnds != 0;
-    for (;;) {
-        const zip_int64_t n = zip_fread(zf, buffer_.get(), kBufferSize);
-        if (n < 0) {
-            const int code = zip_error_code_zip(zip_file_get_error(zf));
-            if (code == ZIP_ER_CRC) {
-                reason = "CRC error";
-            } else if (code == ZIP_ER_WRONGPASSWD) {
-                reason = "incorrect password";
-            } else {
-                reason = zip_file_strerror(zf);
-            }
-            return Outcome::Failed;
-        }
-        if (n == 0) {
-            break;
-        }
-        const auto got = static_cast<std::uint64_t>(n);
-        if (got > m.size - total) {
-            reason = "inflates beyond its declared size";
-            return Outcome::Refused;
-        }
-        total += got;
-        const char* data = buffer_.get();
-        std::size_t size = static_cast<std::size_t>(got);
-        if (translate) {
-            char* out = translated_.get();
-            std::size_t k = 0;
-            for (std::size_t i = 0; i < size; ++i) {
-                const char c = data[i];
-                if (pendingCr && c != '\n') {
-                    out[k++] = '\r';
-                }
-                pendingCr = c == '\r';
-                if (!pendingCr) {
-                    out[k++] = c;
-                }
-            }
-            data = out;
-            size = k;
-        }
-        if (opt_.writeToStdout != 0) {
-            print(std::string_view(data, size));
-        } else if (fd >= 0) {
-            const int err = writeAll(fd, data, size);
-            if (err != 0) {
-                reason = std::string("write error: ") + std::strerror(err);
-                return isDiskFullError(err) ? Outcome::DiskFull : Outcome::Failed;
-            }
-        }
-        if (!progress(total)) {
-            reason = "stopped";
-            return Outcome::Stopped;
-        }
-    }
-    if (pendingCr) {
-        if (opt_.writeToStdout != 0) {
-            print("\r");
-        } else if (fd >= 0) {
-            const int err = writeAll(fd, "\r", 1);
-            if (err != 0) {
-                reason = std::string("write error: ") + std::strerror(err);
-                return isDiskFullError(err) ? Outcome::DiskFull : Outcome::Failed;
-            }
-        }
-    }
-    if (total != m.size) {
-        reason = "shorter than its declared size";
-        return Outcome::Failed;
-    }
-    return Outcome::Done;
-}
-
 Outcome Pass::processFolder(const Member& m, const std::vector<std::string>& parts) {
     const std::string shown = unz::printableName(m.name);
     if (opt_.recreateFolders == 0 || parts.empty()) {
@@ -675,6 +797,86 @@ Outcome Pass::processFolder(const Member& m, const std::vector<std::string>& par
     }
     folderTimes_.push_back({path, m.mtime});
     return Outcome::Done;
+}
+
+std::optional<Outcome> Pass::existingFile(const struct stat& existing, const Member& m,
+                                          const std::vector<std::string>& parts,
+                                          const std::string& shown) {
+    if (S_ISDIR(existing.st_mode)) {
+        problemLine("      error: " + shown, "a folder of that name exists");
+        return Outcome::Failed;
+    }
+    const bool older = existing.st_mtime < m.mtime;
+    bool overwrite = false;
+    if (opt_.extractOnlyNewer != 0 || opt_.updateMode != 0) {
+        overwrite = older;
+    } else if (opt_.overwriteAll != 0) {
+        overwrite = true;
+    } else if (opt_.promptToOverwrite != 0 && !keepAllExisting_ && cb_ != nullptr && cb_->replace) {
+        const std::string target = targetDisplay(parts);
+        const std::int32_t answer = cb_->replace(target.c_str());
+        overwrite = answer == UnzReplaceYes;
+        keepAllExisting_ = answer == UnzReplaceNoAll;
+    }
+    if (!overwrite) {
+        normalLine("   skipping: " + shown, "  (kept)");
+        return Outcome::Kept;
+    }
+    return std::nullopt;
+}
+
+Fd Pass::createTemp(int dirFd, const std::string& leaf, std::string& tempName) {
+    Fd out;
+    for (unsigned attempt = 0; attempt < 100 && !out; ++attempt) {
+        char suffix[32];
+        std::snprintf(suffix, sizeof suffix, ".unz%ld-%u", pid_, tempSeed_ + tempCounter_++);
+        tempName.assign(1, '.');
+        tempName.append(leaf, 0, 200);
+        tempName.append(suffix);
+        out.reset(::openat(dirFd, tempName.c_str(),
+                           O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+        if (!out && errno != EEXIST) {
+            break;
+        }
+    }
+    return out;
+}
+
+Outcome Pass::closeFile(Fd& out, const Member& m, Outcome outcome, std::string& reason) const {
+    if (outcome != Outcome::Done) {
+        return outcome;
+    }
+    const bool restoreMode = opt_.restorePrivileges != 0 && m.hasUnixMode;
+    const bool addExecute = m.hasUnixMode && (m.unixMode & S_IXUSR) != 0;
+    // A plain file keeps the permissions it was created with.
+    struct stat created {};
+    if ((restoreMode || addExecute) && ::fstat(out.get(), &created) == 0) {
+        mode_t mode = created.st_mode & 0777;
+        if (restoreMode) {
+            mode = m.unixMode & 0777;
+        } else if (addExecute) {
+            mode |= (mode & 0444) >> 2;
+        }
+        ::fchmod(out.get(), mode);
+    }
+    const struct timespec times[2] = {{0, UTIME_NOW}, {m.mtime, 0}};
+    ::futimens(out.get(), times);
+    if (::close(out.release()) != 0) {
+        const int err = errno;
+        reason = "write error: " + errorText(err);
+        return isDiskFullError(err) ? Outcome::DiskFull : Outcome::Failed;
+    }
+    return Outcome::Done;
+}
+
+Outcome Pass::endLine(Outcome outcome, const std::string& shown, const std::string& why) {
+    if (opt_.quietLevel == 0) {
+        print(outcome == Outcome::Done ? "\n" : "  (" + why + ")\n");
+    } else if (outcome != Outcome::Done && opt_.quietLevel == 1) {
+        print("      error: " + shown);
+        print("  (" + why + ")\n");
+    }
+    return outcome;
 }
 
 Outcome Pass::processMember(zip_t* za, const Member& m) {
@@ -719,26 +921,8 @@ Outcome Pass::processMember(zip_t* za, const Member& m) {
         }
         struct stat existing {};
         if (::fstatat(dirFd, leaf.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
-            if (S_ISDIR(existing.st_mode)) {
-                problemLine("      error: " + shown, "a folder of that name exists");
-                return Outcome::Failed;
-            }
-            const bool older = existing.st_mtime < m.mtime;
-            bool overwrite = false;
-            if (opt_.extractOnlyNewer != 0 || opt_.updateMode != 0) {
-                overwrite = older;
-            } else if (opt_.overwriteAll != 0) {
-                overwrite = true;
-            } else if (opt_.promptToOverwrite != 0 && !keepAllExisting_ && cb_ != nullptr &&
-                       cb_->replace) {
-                const std::string target = targetDisplay(path.parts);
-                const std::int32_t answer = cb_->replace(target.c_str());
-                overwrite = answer == UnzReplaceYes;
-                keepAllExisting_ = answer == UnzReplaceNoAll;
-            }
-            if (!overwrite) {
-                normalLine("   skipping: " + shown, "  (kept)");
-                return Outcome::Kept;
+            if (const std::optional<Outcome> kept = existingFile(existing, m, path.parts, shown)) {
+                return *kept;
             }
         } else if (opt_.extractOnlyNewer != 0) {
             normalLine("   skipping: " + shown, "  (not there before)");
@@ -757,11 +941,18 @@ Outcome Pass::processMember(zip_t* za, const Member& m) {
         return failure;
     }
 
+    CopySink sink;
+    sink.buffer = buffer_.get();
+    sink.translated = translated_.get();
+    sink.progress = [this](std::uint64_t total) { return progress(total); };
     if (!toFile) {
+        if (opt_.writeToStdout != 0) {
+            sink.print = [this](std::string_view data) { print(data); };
+        }
         if (opt_.testArchive != 0) {
             print("    testing: " + shown);
         }
-        const Outcome outcome = copyData(zf.get(), m, -1, reason);
+        const Outcome outcome = copyData(zf.get(), m, sink, reason);
         if (opt_.testArchive != 0) {
             print(outcome == Outcome::Done ? "  OK\n" : "  (" + reason + ")\n");
         }
@@ -771,71 +962,362 @@ Outcome Pass::processMember(zip_t* za, const Member& m) {
     // The member goes into a new file beside its target, which replaces the
     // target only once the whole member has been read and checked.
     if (opt_.quietLevel == 0) {
-        std::string line = m.method == ZIP_CM_STORE ? " extracting: " : "  inflating: ";
-        line += shown;
-        print(line);
+        print((m.method == ZIP_CM_STORE ? " extracting: " : "  inflating: ") + shown);
     }
     std::string tempName;
-    Fd out;
-    for (unsigned attempt = 0; attempt < 100 && !out; ++attempt) {
-        char suffix[32];
-        std::snprintf(suffix, sizeof suffix, ".unz%ld-%u", pid_, tempSeed_ + tempCounter_++);
-        tempName.assign(1, '.');
-        tempName.append(leaf, 0, 200);
-        tempName.append(suffix);
-        out.reset(::openat(dirFd, tempName.c_str(),
-                           O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
-        if (!out && errno != EEXIST) {
-            break;
-        }
-    }
-    const auto finish = [&](Outcome outcome, const std::string& why) {
-        if (opt_.quietLevel == 0) {
-            print(outcome == Outcome::Done ? "\n" : "  (" + why + ")\n");
-        } else if (outcome != Outcome::Done && opt_.quietLevel == 1) {
-            print("      error: " + shown);
-            print("  (" + why + ")\n");
-        }
-        return outcome;
-    };
+    Fd out = createTemp(dirFd, leaf, tempName);
     if (!out) {
         const int err = errno;
-        return finish(isDiskFullError(err) ? Outcome::DiskFull : Outcome::Failed,
-                      std::string("cannot create file: ") + std::strerror(err));
+        return endLine(isDiskFullError(err) ? Outcome::DiskFull : Outcome::Failed, shown,
+                       "cannot create file: " + errorText(err));
     }
-    Outcome outcome = copyData(zf.get(), m, out.get(), reason);
+    sink.fd = out.get();
+    Outcome outcome = copyData(zf.get(), m, sink, reason);
     zf.reset();
-    const bool restoreMode = opt_.restorePrivileges != 0 && m.hasUnixMode;
-    const bool addExecute = m.hasUnixMode && (m.unixMode & S_IXUSR) != 0;
-    if (outcome == Outcome::Done) {
-        // A plain file keeps the permissions it was created with.
-        struct stat created {};
-        if ((restoreMode || addExecute) && ::fstat(out.get(), &created) == 0) {
-            mode_t mode = created.st_mode & 0777;
-            if (restoreMode) {
-                mode = m.unixMode & 0777;
-            } else if (addExecute) {
-                mode |= (mode & 0444) >> 2;
-            }
-            ::fchmod(out.get(), mode);
-        }
-        const struct timespec times[2] = {{0, UTIME_NOW}, {m.mtime, 0}};
-        ::futimens(out.get(), times);
-        if (::close(out.release()) != 0) {
-            const int err = errno;
-            reason = std::string("write error: ") + std::strerror(err);
-            outcome = isDiskFullError(err) ? Outcome::DiskFull : Outcome::Failed;
-        }
-    }
+    outcome = closeFile(out, m, outcome, reason);
     if (outcome == Outcome::Done && ::renameat(dirFd, tempName.c_str(), dirFd, leaf.c_str()) != 0) {
-        reason = std::string("cannot replace file: ") + std::strerror(errno);
+        reason = "cannot replace file: " + errorText(errno);
         outcome = Outcome::Failed;
     }
     if (outcome != Outcome::Done) {
         out.reset();
         ::unlinkat(dirFd, tempName.c_str(), 0);
     }
-    return finish(outcome, reason);
+    return endLine(outcome, shown, reason);
+}
+
+void Pass::inflateJob(MemberJob& job, const Member& m, zip_t* za, const CopySink& base) {
+    ZipFilePtr zf(zip_fopen_index(za, m.index, 0));
+    if (!zf) {
+        job.reason = zip_strerror(za);
+        return;
+    }
+    job.opened.store(true, std::memory_order_release);
+    const int dirFd = job.folder->get();
+    Fd out = createTemp(dirFd, job.parts.back(), job.tempName);
+    if (!out) {
+        const int err = errno;
+        job.reason = "cannot create file: " + errorText(err);
+        job.outcome = isDiskFullError(err) ? Outcome::DiskFull : Outcome::Failed;
+        job.tempName.clear();
+        return;
+    }
+    CopySink sink = base;
+    sink.fd = out.get();
+    sink.progress = [&](std::uint64_t total) {
+        {
+            const std::lock_guard lock(job.piecesMutex);
+            job.pieces.push_back(total);
+        }
+        return base.progress(total) && !job.cancel;
+    };
+    Outcome outcome = copyData(zf.get(), m, sink, job.reason);
+    zf.reset();
+    outcome = closeFile(out, m, outcome, job.reason);
+    if (outcome != Outcome::Done) {
+        out.reset();
+        ::unlinkat(dirFd, job.tempName.c_str(), 0);
+        job.tempName.clear();
+    }
+    job.outcome = outcome;
+}
+
+Outcome Pass::finishJob(MemberJob& job, const Member& m, unz::WorkerPool& pool) {
+    const std::string shown = unz::printableName(m.name);
+    if (!job.folder) {
+        problemLine("      error: " + shown, job.reason);
+        return Outcome::Failed;
+    }
+    const int dirFd = job.folder->get();
+    const std::string& leaf = job.parts.back();
+    // Quick waits: each piece of a member is at most kBufferSize bytes.
+    const auto awaitWorker = [&](const auto& condition) {
+        while (!condition()) {
+            pool.waitForNews(kHeartbeat);
+        }
+    };
+    const auto dropJob = [&] {
+        job.cancel = true;
+        awaitWorker([&] { return job.done.load(std::memory_order_acquire); });
+        if (!job.tempName.empty()) {
+            ::unlinkat(dirFd, job.tempName.c_str(), 0);
+            job.tempName.clear();
+        }
+    };
+    struct stat existing {};
+    if (::fstatat(dirFd, leaf.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0) {
+        if (const std::optional<Outcome> kept = existingFile(existing, m, job.parts, shown)) {
+            dropJob();
+            return *kept;
+        }
+    }
+    awaitWorker([&] {
+        return job.opened.load(std::memory_order_acquire) ||
+               job.done.load(std::memory_order_acquire);
+    });
+    if (!job.opened.load(std::memory_order_acquire)) {
+        problemLine("   skipping: " + shown, job.reason);
+        return Outcome::Failed;
+    }
+    if (opt_.quietLevel == 0) {
+        print((m.method == ZIP_CM_STORE ? " extracting: " : "  inflating: ") + shown);
+    }
+    // The member's pieces are told in turn, as the worker writes them or as
+    // it wrote them before; a stop then removes the member.
+    std::size_t told = 0;
+    std::uint64_t lastTotal = 0;
+    auto lastTold = std::chrono::steady_clock::now();
+    for (;;) {
+        const bool finished = job.done.load(std::memory_order_acquire);
+        std::vector<std::uint64_t> news;
+        {
+            const std::lock_guard lock(job.piecesMutex);
+            news.assign(job.pieces.begin() + static_cast<std::ptrdiff_t>(told), job.pieces.end());
+        }
+        told += news.size();
+        for (const std::uint64_t total : news) {
+            lastTotal = total;
+            lastTold = std::chrono::steady_clock::now();
+            if (!progress(total)) {
+                dropJob();
+                return endLine(Outcome::Stopped, shown, "stopped");
+            }
+        }
+        if (finished) {
+            break;
+        }
+        pool.waitForNews(kHeartbeat);
+        // A worker held up by the disk: the caller is still served.
+        if (std::chrono::steady_clock::now() - lastTold >= kHeartbeat) {
+            lastTold = std::chrono::steady_clock::now();
+            if (!progress(lastTotal)) {
+                dropJob();
+                return endLine(Outcome::Stopped, shown, "stopped");
+            }
+        }
+    }
+    Outcome outcome = job.outcome;
+    std::string reason = job.reason;
+    if (outcome == Outcome::Done &&
+        ::renameat(dirFd, job.tempName.c_str(), dirFd, leaf.c_str()) != 0) {
+        reason = "cannot replace file: " + errorText(errno);
+        outcome = Outcome::Failed;
+        ::unlinkat(dirFd, job.tempName.c_str(), 0);
+    }
+    job.tempName.clear();
+    return endLine(outcome, shown, reason);
+}
+
+unz::MemberPath Pass::targetPath(const Member& m) const {
+    unz::MemberPath path = unz::splitMemberName(m.name);
+    if (!path.refusal.empty() || m.isLink || path.parts.empty()) {
+        path.parts.clear();
+        return path;
+    }
+    if (opt_.spaceToUnderscore != 0) {
+        for (std::string& part : path.parts) {
+            std::replace(part.begin(), part.end(), ' ', '_');
+        }
+    }
+    if (opt_.recreateFolders == 0 && !path.isFolder) {
+        path.parts.erase(path.parts.begin(), path.parts.end() - 1);
+    }
+    return path;
+}
+
+bool Pass::planJob(std::size_t i, MemberJob& job,
+                   const std::unordered_map<std::string, std::size_t>& pendingFiles) {
+    const Member& m = members_[i];
+    unz::MemberPath path = targetPath(m);
+    if (path.isFolder || path.parts.empty()) {
+        return true;
+    }
+    const std::size_t folders = path.parts.size() - 1;
+    // A folder on the way that is a file still to come must wait for it.
+    for (std::size_t k = 1; k <= folders; ++k) {
+        if (pendingFiles.contains(pathKey(path.parts, k))) {
+            return false;
+        }
+    }
+    job.targetKey = pathKey(path.parts, path.parts.size());
+    if (m.encryption != ZIP_EM_NONE ||
+        zip_compression_method_supported(static_cast<zip_int32_t>(m.method), 0) == 0) {
+        return true;
+    }
+    job.onWorker = true;
+    job.folder = folderOf(path.parts, folders, job.reason, &job.madeFolders);
+    job.parts = std::move(path.parts);
+    return true;
+}
+
+unsigned Pass::workerCount() const {
+    const unsigned cores = std::thread::hardware_concurrency();
+    const auto files = static_cast<std::size_t>(std::count_if(
+        members_.begin(), members_.end(), [](const Member& m) { return !isFolderName(m.name); }));
+    if (spliced_ || cores < 2 || files < 2 || opt_.testArchive != 0 || opt_.writeToStdout != 0 ||
+        opt_.extractOnlyNewer != 0) {
+        return 0;
+    }
+    return std::min({cores, kMaxWorkers, static_cast<unsigned>(files)});
+}
+
+ZipPtr Pass::reopen() const {
+    // One at a time: libzip converts each entry's time with mktime, whose
+    // time zone state thread checkers do not see guarded.
+    static std::mutex opening;
+    const std::lock_guard lock(opening);
+    int error = 0;
+    return archiveData_ ? openInMemory(archiveData_.get(), archiveSize_, error)
+                        : ZipPtr(unz::openSpliced(reader(), archiveSize_, {}, error));
+}
+
+std::optional<std::int32_t> Pass::extractWithWorkers(zip_t* za, unsigned workers) {
+    // Each worker reads through an archive of its own, opened by the worker
+    // itself at its first member: reading the directory again takes a while.
+    std::vector<ZipPtr> archives(workers);
+    const std::size_t count = members_.size();
+    std::vector<std::unique_ptr<MemberJob>> jobs(count);
+    // Files planned and not finished, by target, with how many.
+    std::unordered_map<std::string, std::size_t> pendingFiles;
+    // Folders that finished members are in: they stay whatever happens.
+    std::unordered_set<std::string> keptFolders;
+    std::size_t planned = 0;
+    std::size_t head = 0;
+
+    const bool translate = opt_.translateLineEnds != 0;
+    std::vector<std::unique_ptr<char[]>> buffers;
+    for (std::size_t i = 0; i < archives.size() * (translate ? 2 : 1); ++i) {
+        buffers.push_back(std::make_unique_for_overwrite<char[]>(kBufferSize));
+    }
+    unz::WorkerPool pool(static_cast<unsigned>(archives.size()));
+    // However the pass ends, the workers stop first; then what they made for
+    // members not finished goes: new files, and the folders made for them.
+    struct Cleanup {
+        std::function<void()> run;
+        ~Cleanup() { run(); }
+    } cleanup{[&] {
+        abandon_ = true;
+        pool.stop();
+        for (std::size_t i = planned; i-- > head;) {
+            MemberJob& job = *jobs[i];
+            if (job.folder && !job.tempName.empty()) {
+                ::unlinkat(job.folder->get(), job.tempName.c_str(), 0);
+            }
+            for (auto it = job.madeFolders.rbegin(); it != job.madeFolders.rend(); ++it) {
+                if (!keptFolders.contains(*it)) {
+                    ::unlinkat(rootFd_.get(), it->c_str(), AT_REMOVEDIR);
+                }
+            }
+        }
+    }};
+
+    while (head < count) {
+        while (planned < count && planned - head < kPlanAhead) {
+            auto job = std::make_unique<MemberJob>();
+            if (!planJob(planned, *job, pendingFiles)) {
+                if (planned > head) {
+                    break;
+                }
+                // Nothing before it is pending any more.
+                planJob(planned, *job, {});
+            }
+            if (!job->targetKey.empty()) {
+                ++pendingFiles[job->targetKey];
+            }
+            if (job->onWorker && job->folder) {
+                MemberJob* task = job.get();
+                const Member* m = &members_[planned];
+                pool.submit([this, task, m, &archives, &buffers, &pool, translate](unsigned w) {
+                    CopySink sink;
+                    sink.buffer = buffers[translate ? 2 * w : w].get();
+                    sink.translated = translate ? buffers[2 * w + 1].get() : nullptr;
+                    sink.progress = [this, &pool](std::uint64_t) {
+                        pool.tell();
+                        return !abandon_;
+                    };
+                    if (!archives[w]) {
+                        archives[w] = reopen();
+                    }
+                    if (archives[w]) {
+                        inflateJob(*task, *m, archives[w].get(), sink);
+                    } else {
+                        task->reason = "archive cannot be opened";
+                    }
+                    task->done.store(true, std::memory_order_release);
+                    pool.tell();
+                });
+            }
+            jobs[planned++] = std::move(job);
+        }
+        MemberJob& job = *jobs[head];
+        const Member& m = members_[head];
+        if (serviceStops(m)) {
+            return UnzCancelled;
+        }
+        const Outcome outcome = job.onWorker ? finishJob(job, m, pool) : processMember(za, m);
+        if (!job.targetKey.empty() && --pendingFiles[job.targetKey] == 0) {
+            pendingFiles.erase(job.targetKey);
+        }
+        unz::MemberPath path = job.onWorker ? unz::MemberPath{job.parts, false, {}} : targetPath(m);
+        std::string folder;
+        for (std::size_t k = 0; k + (path.isFolder ? 0 : 1) < path.parts.size(); ++k) {
+            folder += (k == 0 ? "" : "/") + path.parts[k];
+            keptFolders.insert(folder);
+        }
+        ++head;
+        if (const std::optional<std::int32_t> end = account(m, outcome)) {
+            return end;
+        }
+        if (!progress(0)) {
+            return UnzCancelled;
+        }
+        jobs[head - 1].reset();
+    }
+    return std::nullopt;
+}
+
+bool Pass::serviceStops(const Member& m) {
+    return cb_ != nullptr && cb_->service &&
+           cb_->service(m.name.c_str(), static_cast<std::uint32_t>(m.name.size())) != 0;
+}
+
+std::optional<std::int32_t> Pass::account(const Member& m, Outcome outcome) {
+    if (!isFolderName(m.name)) {
+        bytesDone_ = addSizes(bytesDone_, m.size);
+    }
+    switch (outcome) {
+    case Outcome::Done:
+        ++membersWritten_;
+        break;
+    case Outcome::Kept:
+        break;
+    case Outcome::Failed:
+        failed_ = true;
+        break;
+    case Outcome::Refused:
+        refused_ = true;
+        break;
+    case Outcome::DiskFull:
+        return UnzDiskFull;
+    case Outcome::Stopped:
+        return UnzCancelled;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::int32_t> Pass::extractInTurn(zip_t* za) {
+    for (const Member& m : members_) {
+        if (serviceStops(m)) {
+            return UnzCancelled;
+        }
+        if (const std::optional<std::int32_t> end = account(m, processMember(za, m))) {
+            return end;
+        }
+        if (!progress(0)) {
+            return UnzCancelled;
+        }
+    }
+    return std::nullopt;
 }
 
 std::int32_t Pass::extractMembers(zip_t* za) {
@@ -880,35 +1362,11 @@ std::int32_t Pass::extractMembers(zip_t* za) {
     if (!progress(0)) {
         return UnzCancelled;
     }
-    for (const Member& m : members_) {
-        if (cb_ != nullptr && cb_->service &&
-            cb_->service(m.name.c_str(), static_cast<std::uint32_t>(m.name.size())) != 0) {
-            return UnzCancelled;
-        }
-        const Outcome outcome = processMember(za, m);
-        if (!isFolderName(m.name)) {
-            bytesDone_ = addSizes(bytesDone_, m.size);
-        }
-        switch (outcome) {
-        case Outcome::Done:
-            ++membersWritten_;
-            break;
-        case Outcome::Kept:
-            break;
-        case Outcome::Failed:
-            failed_ = true;
-            break;
-        case Outcome::Refused:
-            refused_ = true;
-            break;
-        case Outcome::DiskFull:
-            return UnzDiskFull;
-        case Outcome::Stopped:
-            return UnzCancelled;
-        }
-        if (!progress(0)) {
-            return UnzCancelled;
-        }
+    const unsigned workers = workerCount();
+    const std::optional<std::int32_t> end =
+        workers == 0 ? extractInTurn(za) : extractWithWorkers(za, workers);
+    if (end) {
+        return *end;
     }
     // Folder times last, since writing their files changed them.
     for (auto it = folderTimes_.rbegin(); it != folderTimes_.rend(); ++it) {
@@ -965,6 +1423,7 @@ std::int32_t Pass::run(std::int32_t includeCount, const UnzNameList* includeList
         directory = readDirectory(size);
         if (directory) {
             za = openTrusted(*directory, size, error);
+            spliced_ = true;
             if (!za) {
                 problemLine("      error: " + shownArchive, "damaged zip archive");
                 return UnzDamaged;

@@ -9,8 +9,10 @@
 // (UTF-8 here). Member names are passed on as libzip decodes them: UTF-8 when
 // the archive says so, otherwise converted from the DOS code page.
 //
-// Everything runs synchronously on the caller's thread; the callbacks are
-// called during Wiz_SingleEntryUnzip and never afterwards.
+// Wiz_SingleEntryUnzip returns when all its work is done. Plain members may
+// be inflated on worker threads meanwhile, but every callback is called on
+// the caller's thread, during the call and never afterwards, in the order
+// and with the texts of extracting the members one by one.
 
 #include "unzerrors.h"
 
@@ -106,9 +108,13 @@ using UnzServiceFn = std::function<std::int32_t(const char* text, std::uint32_t 
 // declared sizes of the selected members (bytesTotal is the same in every
 // call of a pass), and membersWritten, the files and folders written so far.
 // Called once before the first member, after each piece of data written (at
-// most 1 MiB apart) and after each member. Result 0 goes on; any other value
-// stops the pass at once: the member being written is removed, the members
-// finished before stay, and the pass returns UnzCancelled.
+// most 1 MiB apart) and after each member; while a member's data is awaited
+// from a worker, at least every 10 ms with the same figure. Pieces that a
+// worker wrote ahead are told when the member's turn comes, in the order they
+// were written. Result 0 goes on; any other value
+// stops the pass at once: the member being written is removed, and so are
+// the members written ahead; the members finished before stay, and the pass
+// returns UnzCancelled.
 using UnzProgressFn = std::function<std::int32_t(std::uint64_t bytesDone, std::uint64_t bytesTotal,
                                                  std::uint64_t membersWritten)>;
 
