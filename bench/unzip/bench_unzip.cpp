@@ -8,9 +8,9 @@
 // six for the large, two for the 700 MiB member) each archive is extracted
 // into fresh folders by the binding's two passes, by the window's Start
 // button and by unzip; the best time of each counts, with the range of all
-// rounds beside it, and the peak memory of each tool. The folders are removed
-// only after the last round, so that no run pays for another's deletions, and
-// the tools take turns at going first. Beside them,
+// rounds beside it, and the peak memory of each tool. A round's folders are
+// removed before the next round, after a sync, so that no run pays for
+// another's deletions, and the tools take turns at going first. Beside them,
 // the archive's files are created and written without inflating anything:
 // the file system's own share, which no extractor can go below.
 //
@@ -377,14 +377,9 @@ void compare(const char* title, int rounds, VBUnzFrm& window, const fs::path& zi
         for (int k = 0; k < 4; ++k) {
             tools[(round + k) % 4]();
         }
-    }
-    // Removed only once all rounds are done: a file system without a journal
-    // scans recently freed inodes on every create, so deleting between rounds
-    // would slow every tool's next run by the deletions, not by its own work.
-    ::sync();
-    for (int round = 0; round < rounds; ++round) {
+        ::sync();
         for (const char* tool : {"engine-", "start-", "unzip-", "create-"}) {
-            fs::remove_all(work / (tool + std::to_string(round)));
+            fs::remove_all(work / (tool + n));
         }
     }
     std::printf("%s (%llu members, result %d, %.0f print calls)\n", title,
