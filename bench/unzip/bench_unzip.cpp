@@ -305,10 +305,12 @@ struct Figures {
     double worst = 0;
     double peakMiB = -1;
     double bestCpu = 1e9;
+    std::vector<double> rounds; // wall time of each round, in order
     void add(double t, double peak, double cpu) {
         if (t >= 0) {
             best = std::min(best, t);
             worst = std::max(worst, t);
+            rounds.push_back(t);
         }
         peakMiB = std::max(peakMiB, peak);
         if (cpu >= 0) {
@@ -325,6 +327,25 @@ struct Figures {
         }
     }
 };
+
+// The median over the rounds of a's time divided by b's in the same round.
+// The tools of a round run back to back, so each round's ratio compares them
+// in the same state of the file system, which varies far more between rounds
+// than any tool's own cost.
+double medianRoundRatio(const Figures& a, const Figures& b) {
+    std::vector<double> ratios;
+    for (std::size_t i = 0; i < std::min(a.rounds.size(), b.rounds.size()); ++i) {
+        if (b.rounds[i] > 0) {
+            ratios.push_back(a.rounds[i] / b.rounds[i]);
+        }
+    }
+    if (ratios.empty()) {
+        return -1;
+    }
+    std::sort(ratios.begin(), ratios.end());
+    const std::size_t mid = ratios.size() / 2;
+    return ratios.size() % 2 != 0 ? ratios[mid] : (ratios[mid - 1] + ratios[mid]) / 2;
+}
 
 void compare(const char* title, int rounds, VBUnzFrm& window, const fs::path& zip,
              const fs::path& work, bool haveUnzip) {
@@ -397,6 +418,10 @@ void compare(const char* title, int rounds, VBUnzFrm& window, const fs::path& zi
         std::printf("  ratio files alone / unzip: %7.3f\n", createOnly.best / unzip.best);
         std::printf("  cpu ratios: extraction / unzip %.3f, Start / extraction %.3f\n",
                     engine.bestCpu / unzip.bestCpu, start.bestCpu / engine.bestCpu);
+        std::printf("  median of the rounds' ratios: extraction / unzip %.3f, Start / extraction "
+                    "%.3f, files alone / unzip %.3f\n",
+                    medianRoundRatio(engine, unzip), medianRoundRatio(start, engine),
+                    medianRoundRatio(createOnly, unzip));
     } else {
         std::printf("  unzip not installed\n");
     }
